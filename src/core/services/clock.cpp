@@ -1,0 +1,14 @@
+#include "core/services/clock.h"
+
+#include <ctime>
+
+namespace vrk::services {
+
+store::CalendarDate SystemClock::today() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace vrk::services

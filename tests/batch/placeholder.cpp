@@ -1,0 +1,1 @@
+int unused_batch_placeholder = 0;

@@ -1,0 +1,37 @@
+#include "core/store/dates.h"
+
+#include <gtest/gtest.h>
+
+namespace vrk::store {
+
+TEST(StoredDates, KnownDays) {
+  struct Case { CalendarDate date; double stored; };
+  const Case cases[] = {
+      {{1899, 12, 30}, 0}, {{1899, 12, 31}, 1}, {{1900, 3, 1}, 61},
+      {{2000, 1, 1}, 36526}, {{2001, 7, 1}, 37073}, {{2026, 12, 5}, 46361},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(toStoredDate(c.date), c.stored) << c.date.year << "-" << c.date.month;
+    EXPECT_EQ(fromStoredDate(c.stored), c.date);
+  }
+}
+
+TEST(StoredDates, TimeOfDayIgnoredInComparison) {
+  EXPECT_EQ(compareDays(37075.25, 37075.0), 0);
+  EXPECT_LT(compareDays(37075.99, 37076.0), 0);
+  EXPECT_GT(compareDays(37077.0, 37076.5), 0);
+  EXPECT_EQ(fromStoredDate(37075.75), fromStoredDate(37075.0));
+}
+
+TEST(StoredDates, RoundTripOverCenturies) {
+  for (double d = -1000; d < 80000; d += 37) EXPECT_EQ(toStoredDate(fromStoredDate(d)), d);
+}
+
+TEST(StoredDates, Validity) {
+  EXPECT_TRUE(isValidDate({2000, 2, 29}));
+  EXPECT_FALSE(isValidDate({1900, 2, 29}));
+  EXPECT_FALSE(isValidDate({2001, 4, 31}));
+  EXPECT_FALSE(isValidDate({2001, 13, 1}));
+}
+
+}  // namespace vrk::store
