@@ -1,0 +1,34 @@
+// The counts file Dimensions.Dat: ten 32-bit counts; each writer overwrites only its own slots.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/store/transaction.h"
+
+namespace vrk::store {
+
+namespace slot {
+inline constexpr int kClients = 0;
+inline constexpr int kFreeClientSlots = 1;
+inline constexpr int kFeeSchedules = 2;
+inline constexpr int kMatters = 3;
+inline constexpr int kFreeMatterSlots = 4;
+inline constexpr int kTimeRecords = 5;
+inline constexpr int kFreeTimeRecordSlots = 6;
+inline constexpr int kCostCreditRecords = 7;
+inline constexpr int kFreeCostCreditRecordSlots = 8;
+inline constexpr int kPaymentRecords = 9;
+inline constexpr int kSlotCount = 10;
+}  // namespace slot
+
+// Reads `count` consecutive slots from `first`. A missing file, one too short to hold the slots,
+// or a negative count raises StoreError naming the file.
+std::vector<std::int32_t> readCounts(const Transaction& tx, int first, int count);
+
+// Writes consecutive slots from `first`. When the file does not exist yet it is created with
+// `slotsWhenCreated` integers (ten, or eleven when the first client creates it), all others 0.
+void writeCounts(Transaction& tx, int first, const std::vector<std::int32_t>& values,
+                 int slotsWhenCreated = 10);
+
+}  // namespace vrk::store

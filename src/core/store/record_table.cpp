@@ -1,0 +1,307 @@
+#include "core/store/record_table.h"
+
+#include <algorithm>
+
+#include "core/store/binary_codec.h"
+#include "core/store/catalogue.h"
+#include "core/store/counts.h"
+#include "core/store/store_error.h"
+#include "core/store/text_list.h"
+
+namespace vrk::store {
+RecordTable::RecordTable(TableSpec spec, Transaction& tx) : spec_(std::move(spec)), tx_(tx) {
+  if (spec_.presenceFile.empty()) spec_.presenceFile = spec_.columns.front().file;
+  columns_.resize(spec_.columns.size());
+  std::size_t freeCount = 0;
+  if (tx_.exists(spec_.presenceFile)) {
+    count_ = static_cast<std::size_t>(readCounts(tx_, spec_.countSlot, 1)[0]);
+    if (spec_.freeCountSlot >= 0)
+      freeCount = static_cast<std::size_t>(readCounts(tx_, spec_.freeCountSlot, 1)[0]);
+  } else if (tx_.exists(files::kDimensions) && tx_.size(files::kDimensions) >= (spec_.countSlot + 1) * 4U) {
+    const auto counted = readCounts(tx_, spec_.countSlot, 1)[0];
+    if (counted > 0)
+      throw StoreError(tx_.pathOf(spec_.presenceFile),
+                       "The file is missing although the counts file says it holds " +
+                           std::to_string(counted) + " entries");
+  }
+  for (std::size_t i = 0; i < columns_.size(); ++i) loadColumn(i);
+  if (hasData() && count_ > 0) slots_ = decodeInt32s(tx_.readRange(spec_.slotFile, 0, count_ * 4), count_);
+  if (freeCount > 0) free_ = decodeInt32s(tx_.readRange(spec_.freeFile, 0, freeCount * 4), freeCount);
+}
+
+std::size_t RecordTable::entrySize(const ColumnSpec& column) const {
+  return column.kind == ColumnKind::Date ? 8 : column.width + 1;
+}
+
+void RecordTable::loadColumn(std::size_t index) {
+  const ColumnSpec& spec = spec_.columns[index];
+  Column& column = columns_[index];
+  if (count_ == 0) return;
+  switch (spec.kind) {
+    case ColumnKind::SortedTextList: {
+      column.texts = parseTextList(tx_.read(spec.file));
+      sortTextList(column.texts);
+      if (column.texts.size() < count_)
+        throw StoreError(tx_.pathOf(spec.file), "The file is shorter than its counts say");
+      column.texts.resize(count_);
+      break;
+    }
+    case ColumnKind::Text: {
+      const std::size_t size = entrySize(spec);
+      const std::string bytes = tx_.readRange(spec.file, 0, count_ * size);
+      column.texts.reserve(count_ + 1);
+      for (std::size_t i = 0; i < count_; ++i) column.texts.push_back(getText(bytes, i * size, spec.width));
+      break;
+    }
+    case ColumnKind::Date: {
+      const std::string bytes = tx_.readRange(spec.file, 0, count_ * 8);
+      column.dates.reserve(count_ + 1);
+      for (std::size_t i = 0; i < count_; ++i) column.dates.push_back(getDouble(bytes, i * 8));
+      break;
+    }
+  }
+}
+
+Key RecordTable::keyAt(std::size_t position) const {
+  Key key;
+  key.reserve(columns_.size());
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (spec_.columns[i].kind == ColumnKind::Date) {
+      key.emplace_back(columns_[i].dates[position]);
+    } else {
+      key.emplace_back(columns_[i].texts[position]);
+    }
+  }
+  return key;
+}
+
+std::size_t RecordTable::upperBound(const Key& key) const {
+  std::size_t low = 0, high = count_;
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    if (spec_.order(keyAt(mid), key) <= 0) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  return low;
+}
+
+std::size_t RecordTable::lowerBound(const Key& key) const {
+  std::size_t low = 0, high = count_;
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    if (spec_.order(keyAt(mid), key) < 0) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  return low;
+}
+
+std::optional<std::size_t> RecordTable::find(const Key& key) const {
+  const std::size_t position = lowerBound(key);
+  if (position < count_ && spec_.order(keyAt(position), key) == 0) return position;
+  return std::nullopt;
+}
+
+void RecordTable::checkDataFileHolds(std::int32_t slot) const {
+  const auto needed = (static_cast<std::uint64_t>(slot) + 1) * spec_.recordSize;
+  if (slot < 0 || tx_.size(spec_.dataFile) < needed)
+    throw StoreError(tx_.pathOf(spec_.dataFile), "The file is shorter than its counts say");
+}
+
+std::string RecordTable::readRecordAtSlot(std::int32_t slot) const {
+  checkDataFileHolds(slot);
+  return tx_.readRange(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, spec_.recordSize);
+}
+
+std::string RecordTable::readRecord(std::size_t position) const { return readRecordAtSlot(slots_[position]); }
+
+void RecordTable::insertEntry(std::size_t position, const Key& key, std::int32_t slot) {
+  const auto at = static_cast<std::ptrdiff_t>(position);
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (spec_.columns[i].kind == ColumnKind::Date) {
+      columns_[i].dates.insert(columns_[i].dates.begin() + at, std::get<double>(key[i]));
+    } else {
+      columns_[i].texts.insert(columns_[i].texts.begin() + at, std::get<std::string>(key[i]));
+    }
+  }
+  if (hasData()) slots_.insert(slots_.begin() + at, slot);
+  ++count_;
+}
+
+void RecordTable::eraseEntries(std::size_t first, std::size_t count) {
+  const auto from = static_cast<std::ptrdiff_t>(first);
+  const auto to = static_cast<std::ptrdiff_t>(first + count);
+  for (auto& column : columns_) {
+    if (!column.dates.empty()) column.dates.erase(column.dates.begin() + from, column.dates.begin() + to);
+    if (!column.texts.empty()) column.texts.erase(column.texts.begin() + from, column.texts.begin() + to);
+  }
+  if (hasData()) slots_.erase(slots_.begin() + from, slots_.begin() + to);
+  count_ -= count;
+}
+
+void RecordTable::setKey(std::size_t position, const Key& key) {
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (spec_.columns[i].kind == ColumnKind::Date) {
+      columns_[i].dates[position] = std::get<double>(key[i]);
+    } else {
+      columns_[i].texts[position] = std::get<std::string>(key[i]);
+    }
+  }
+}
+
+void RecordTable::stageRange(std::size_t from, std::size_t to) {
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    const ColumnSpec& spec = spec_.columns[i];
+    if (spec.kind == ColumnKind::SortedTextList) {
+      tx_.writeWhole(spec.file, formatTextList(columns_[i].texts));
+      continue;
+    }
+    const std::size_t size = entrySize(spec);
+    std::string bytes((to - from) * size, '\0');
+    for (std::size_t p = from; p < to; ++p) {
+      if (spec.kind == ColumnKind::Date) {
+        putDouble(bytes, (p - from) * size, columns_[i].dates[p]);
+      } else {
+        putText(bytes, (p - from) * size, spec.width, columns_[i].texts[p]);
+      }
+    }
+    tx_.writeAt(spec.file, from * size, std::move(bytes));
+    if (tx_.size(spec.file) > count_ * size) tx_.truncate(spec.file, count_ * size);
+  }
+  if (hasData()) {
+    std::string bytes =
+        encodeInt32s(std::vector<std::int32_t>(slots_.begin() + static_cast<std::ptrdiff_t>(from),
+                                               slots_.begin() + static_cast<std::ptrdiff_t>(to)));
+    tx_.writeAt(spec_.slotFile, from * 4, std::move(bytes));
+    if (tx_.size(spec_.slotFile) > count_ * 4) tx_.truncate(spec_.slotFile, count_ * 4);
+  }
+}
+
+void RecordTable::stageCounts() {
+  const auto n = static_cast<std::int32_t>(count_);
+  const auto f = static_cast<std::int32_t>(free_.size());
+  if (spec_.freeCountSlot == spec_.countSlot + 1) {
+    writeCounts(tx_, spec_.countSlot, {n, f}, spec_.countsSlotsWhenCreated);
+    return;
+  }
+  writeCounts(tx_, spec_.countSlot, {n}, spec_.countsSlotsWhenCreated);
+  if (spec_.freeCountSlot >= 0) writeCounts(tx_, spec_.freeCountSlot, {f}, spec_.countsSlotsWhenCreated);
+}
+
+void RecordTable::stageFreeList() {
+  if (spec_.freeFile.empty()) return;
+  if (free_.empty()) {
+    if (tx_.exists(spec_.freeFile)) tx_.remove(spec_.freeFile);
+  } else {
+    tx_.writeWhole(spec_.freeFile, encodeInt32s(free_));
+  }
+}
+
+void RecordTable::stageEmptyTable() {
+  stageCounts();
+  std::vector<std::string> names;
+  for (const auto& column : spec_.columns) names.push_back(column.file);
+  for (const auto* name : {&spec_.slotFile, &spec_.freeFile, &spec_.dataFile})
+    if (!name->empty()) names.push_back(*name);
+  names.insert(names.end(), spec_.removedWithLastRecord.begin(), spec_.removedWithLastRecord.end());
+  for (const auto& name : names)
+    if (tx_.exists(name)) tx_.remove(name);
+}
+
+std::size_t RecordTable::add(const Key& key, const std::string& record) {
+  if (hasData() && record.size() != spec_.recordSize)
+    throw StoreError(tx_.pathOf(spec_.dataFile), "A record of the wrong size was to be written");
+  if (count_ == 0) {
+    // Empty table: every file starts afresh with the one record (a stale free list goes).
+    free_.clear();
+    insertEntry(0, key, 0);
+    stageCounts();
+    for (const auto& column : spec_.columns) tx_.writeWhole(column.file, {});
+    if (hasData()) tx_.writeWhole(spec_.slotFile, {});
+    stageRange(0, 1);
+    if (hasData()) {
+      stageFreeList();
+      tx_.writeWhole(spec_.dataFile, record);
+    }
+    return 0;
+  }
+  const std::size_t position = upperBound(key);
+  std::int32_t slot = static_cast<std::int32_t>(count_);
+  const bool reused = !free_.empty();
+  if (reused) {
+    slot = free_.front();
+    free_.erase(free_.begin());
+  }
+  if (hasData()) checkDataFileHolds(reused ? slot : slot - 1);
+  insertEntry(position, key, slot);
+  stageCounts();
+  stageRange(position, count_);
+  if (hasData()) {
+    if (reused) stageFreeList();
+    tx_.writeAt(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, record);
+  }
+  return position;
+}
+
+void RecordTable::remove(std::size_t position) { removeRun(position, 1); }
+
+void RecordTable::removeRun(std::size_t first, std::size_t count) {
+  if (count == 0) return;
+  if (first + count > count_) throw std::out_of_range("record table: positions out of range");
+  if (count == count_) {
+    eraseEntries(0, count_);
+    free_.clear();
+    stageEmptyTable();
+    return;
+  }
+  std::vector<std::int32_t> freed;
+  if (hasData())
+    freed.assign(slots_.begin() + static_cast<std::ptrdiff_t>(first),
+                 slots_.begin() + static_cast<std::ptrdiff_t>(first + count));
+  const std::size_t oldFree = free_.size();
+  free_.insert(free_.end(), freed.begin(), freed.end());
+  eraseEntries(first, count);
+  stageCounts();
+  stageRange(first, count_);
+  if (!freed.empty()) {
+    tx_.writeAt(spec_.freeFile, oldFree * 4, encodeInt32s(freed));
+    if (tx_.size(spec_.freeFile) > free_.size() * 4) tx_.truncate(spec_.freeFile, free_.size() * 4);
+  }
+}
+
+void RecordTable::changeRecord(std::size_t position, const std::string& record) {
+  if (record.size() != spec_.recordSize)
+    throw StoreError(tx_.pathOf(spec_.dataFile), "A record of the wrong size was to be written");
+  const std::int32_t slot = slots_[position];
+  checkDataFileHolds(slot);
+  tx_.writeAt(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, record);
+}
+
+std::size_t RecordTable::changeKey(std::size_t position, const Key& key) {
+  // A key that sorts equal to the old one keeps its place; otherwise the record goes where an
+  // added record with the new key would go, counted with the record still at its old place.
+  const bool sameOrder = spec_.order(keyAt(position), key) == 0;
+  const std::size_t insertAt = sameOrder ? position : upperBound(key);
+  std::size_t target = position;
+  if (insertAt > position + 1) {
+    target = insertAt - 1;
+  } else if (insertAt < position) {
+    target = insertAt;
+  }
+  if (target != position) {
+    const std::int32_t slot = hasData() ? slots_[position] : 0;
+    eraseEntries(position, 1);
+    insertEntry(target, key, slot);
+  } else {
+    setKey(position, key);
+  }
+  stageRange(std::min(position, target), std::max(position, target) + 1);
+  return target;
+}
+
+}  // namespace vrk::store

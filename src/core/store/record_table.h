@@ -1,0 +1,116 @@
+// A record table: parallel sorted key files, a data-slot file, a data file and a FIFO free-slot file.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/store/transaction.h"
+
+namespace vrk::store {
+
+enum class ColumnKind {
+  SortedTextList,  // a CRLF text list kept sorted ignoring case (client codes)
+  Text,            // fixed entries of a length-prefixed text of at most `width` characters
+  Date,            // fixed entries of 8-byte doubles
+};
+
+struct ColumnSpec {
+  std::string file;
+  ColumnKind kind = ColumnKind::Text;
+  std::size_t width = 0;  // characters of a Text column (an entry takes width + 1 bytes)
+};
+
+using KeyValue = std::variant<std::string, double>;
+using Key = std::vector<KeyValue>;  // one value per column, in column order
+
+// Compares two keys in the table's position order: negative, zero or positive.
+using KeyOrder = std::function<int(const Key&, const Key&)>;
+
+struct TableSpec {
+  std::vector<ColumnSpec> columns;  // the key files (for payments: all three parallel files)
+  std::string presenceFile;         // its absence means the table is empty
+  std::string slotFile;             // empty: no data slots, data file or free list (payments)
+  std::string freeFile;
+  std::string dataFile;
+  std::size_t recordSize = 0;
+  int countSlot = 0;       // N in Dimensions.Dat
+  int freeCountSlot = -1;  // F in Dimensions.Dat; -1 when there is no free list
+  int countsSlotsWhenCreated = 10;
+  std::vector<std::string> removedWithLastRecord;  // further files deleted with the last record
+  KeyOrder order;
+};
+
+// The table as loaded into memory through a transaction. Every change is staged in the
+// transaction at once and keeps the in-memory copy in step, so several changes can be made
+// before one commit.
+class RecordTable {
+ public:
+  // Loads N, F, every key column and the data-slot file. A file shorter than the counts say,
+  // or a damaged counts file, raises StoreError naming the file.
+  RecordTable(TableSpec spec, Transaction& tx);
+
+  std::size_t size() const { return count_; }
+  std::size_t freeCount() const { return free_.size(); }
+  const TableSpec& spec() const { return spec_; }
+
+  Key keyAt(std::size_t position) const;
+  const std::vector<std::string>& texts(std::size_t column) const { return columns_[column].texts; }
+  const std::vector<double>& dates(std::size_t column) const { return columns_[column].dates; }
+  std::int32_t dataSlotAt(std::size_t position) const { return slots_[position]; }
+  const std::vector<std::int32_t>& dataSlots() const { return slots_; }
+  const std::vector<std::int32_t>& freeSlots() const { return free_; }
+
+  // First position whose key sorts after `key` (where an added record goes), and the first
+  // position whose key does not sort before it.
+  std::size_t upperBound(const Key& key) const;
+  std::size_t lowerBound(const Key& key) const;
+  std::optional<std::size_t> find(const Key& key) const;  // first position with an equal key
+
+  std::string readRecord(std::size_t position) const;
+  std::string readRecordAtSlot(std::int32_t slot) const;
+
+  // Adds a record at its sorted position (after equal keys) and returns the position. The data
+  // slot is the oldest free one, else a new one at the end of the data file.
+  std::size_t add(const Key& key, const std::string& record = {});
+  void remove(std::size_t position);
+  // Removes positions first .. first+count-1; their data slots are freed in position order.
+  void removeRun(std::size_t first, std::size_t count);
+  // Overwrites the data record in place; the key stays.
+  void changeRecord(std::size_t position, const std::string& record);
+  // Gives the record a new key, moving it to the new key's sorted place; it keeps its data slot.
+  // Returns the new position.
+  // A key that sorts equal to the old one keeps its position.
+  std::size_t changeKey(std::size_t position, const Key& key);
+
+ private:
+  struct Column {
+    std::vector<std::string> texts;
+    std::vector<double> dates;
+  };
+
+  bool hasData() const { return !spec_.slotFile.empty(); }
+  std::size_t entrySize(const ColumnSpec& column) const;
+  void loadColumn(std::size_t index);
+  void insertEntry(std::size_t position, const Key& key, std::int32_t slot);
+  void eraseEntries(std::size_t first, std::size_t count);
+  void setKey(std::size_t position, const Key& key);
+  // Writes entries from .. to-1 of every column and the slot file, and sets their lengths to N.
+  void stageRange(std::size_t from, std::size_t to);
+  void stageCounts();
+  void stageFreeList();
+  void stageEmptyTable();
+  void checkDataFileHolds(std::int32_t slot) const;
+
+  TableSpec spec_;
+  Transaction& tx_;
+  std::size_t count_ = 0;
+  std::vector<Column> columns_;
+  std::vector<std::int32_t> slots_;
+  std::vector<std::int32_t> free_;
+};
+
+}  // namespace vrk::store

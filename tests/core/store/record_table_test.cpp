@@ -1,0 +1,253 @@
+#include "core/store/record_table.h"
+
+#include <gtest/gtest.h>
+
+#include "core/store/binary_codec.h"
+#include "core/store/catalogue.h"
+#include "core/store/store_error.h"
+#include "core/store/tables.h"
+#include "support/temp_folder.h"
+
+namespace vrk::store {
+namespace {
+
+std::string clientRecord(const std::string& code) {
+  std::string record(kClientRecordSize, '\0');
+  putText(record, 0, 7, code);
+  return record;
+}
+
+std::vector<std::int32_t> ints(const std::filesystem::path& path) {
+  const std::string bytes = test::readFile(path);
+  return decodeInt32s(bytes, bytes.size() / 4);
+}
+
+class ClientTableTest : public ::testing::Test {
+ protected:
+  void add(const std::string& code) { apply([&](RecordTable& t) { t.add({code}, clientRecord(code)); }); }
+  void remove(const std::string& code) {
+    apply([&](RecordTable& t) { t.remove(*t.find({code})); });
+  }
+  template <typename F>
+  void apply(F change) {
+    Transaction tx(folder.path());
+    RecordTable table(clientTable(), tx);
+    change(table);
+    tx.commit();
+  }
+  std::vector<std::int32_t> counts() { return ints(folder / "Dimensions.Dat"); }
+  std::size_t dataRecords() { return test::readFile(folder / "ClientData.Dat").size() / kClientRecordSize; }
+
+  test::TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(ClientTableTest, DeleteFreesASlotAndTheNextAddReusesIt) {
+  for (const char* code : {"A", "B", "C"}) add(code);
+  remove("B");
+  EXPECT_EQ(test::readFile(folder / "ClientCodes.Dat"), "A\r\nC\r\n");
+  EXPECT_EQ(ints(folder / "ClientIndicesInUse.Dat"), (std::vector<std::int32_t>{0, 2}));
+  EXPECT_EQ(ints(folder / "ClientIndicesNotInUse.Dat"), (std::vector<std::int32_t>{1}));
+  EXPECT_EQ(counts()[0], 2);
+  EXPECT_EQ(counts()[1], 1);
+  EXPECT_EQ(dataRecords(), 3u);
+
+  add("D");
+  EXPECT_EQ(ints(folder / "ClientIndicesInUse.Dat"), (std::vector<std::int32_t>{0, 2, 1}));
+  EXPECT_FALSE(std::filesystem::exists(folder / "ClientIndicesNotInUse.Dat"));
+  EXPECT_EQ(counts()[0], 3);
+  EXPECT_EQ(counts()[1], 0);
+  EXPECT_EQ(dataRecords(), 3u);
+  EXPECT_EQ(test::readFile(folder / "ClientData.Dat").substr(kClientRecordSize, 2), "\x01" "D");
+}
+
+TEST_F(ClientTableTest, FreedSlotsAreReusedFirstFreedFirst) {
+  for (const char* code : {"A", "B", "C", "D", "E"}) add(code);
+  remove("E");  // slot 4
+  remove("C");  // slot 2
+  add("F");
+  add("G");
+  Transaction tx(folder.path());
+  RecordTable table(clientTable(), tx);
+  EXPECT_EQ(table.dataSlotAt(*table.find({std::string("F")})), 4);
+  EXPECT_EQ(table.dataSlotAt(*table.find({std::string("G")})), 2);
+}
+
+TEST_F(ClientTableTest, AddingACodeThatSortsFirstShiftsEverySlotUp) {
+  for (const char* code : {"M", "N", "P"}) add(code);
+  add("a1");
+  EXPECT_EQ(test::readFile(folder / "ClientCodes.Dat"), "a1\r\nM\r\nN\r\nP\r\n");
+  EXPECT_EQ(ints(folder / "ClientIndicesInUse.Dat"), (std::vector<std::int32_t>{3, 0, 1, 2}));
+}
+
+TEST_F(ClientTableTest, FirstClientCreatesElevenCountsAndLastClientTakesEveryFileAlong) {
+  add("A");
+  EXPECT_EQ(counts(), (std::vector<std::int32_t>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  add("B");
+  remove("A");
+  test::writeFile(folder / "ClientGroups.Dat", "A\r\n");
+  remove("B");
+  EXPECT_EQ(test::snapshot(folder.path()).size(), 1u);  // only the counts file is left
+  EXPECT_EQ(counts()[0], 0);
+  EXPECT_EQ(counts()[1], 0);
+  add("Z");
+  EXPECT_EQ(ints(folder / "ClientIndicesInUse.Dat"), (std::vector<std::int32_t>{0}));
+  EXPECT_EQ(dataRecords(), 1u);
+}
+
+TEST(RecordTable, ReadsTheSampleOfficeAsWritten) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  Transaction tx(folder);
+
+  RecordTable clients(clientTable(), tx);
+  EXPECT_EQ(clients.texts(0), (std::vector<std::string>{"ACME", "BETA1", "ZED"}));
+  EXPECT_EQ(clients.dataSlots(), (std::vector<std::int32_t>{2, 0, 1}));
+  EXPECT_EQ(clients.freeSlots(), (std::vector<std::int32_t>{3}));
+  EXPECT_EQ(clients.readRecord(1).substr(2, 12), "Beta One LLC");
+
+  RecordTable matters(matterTable(), tx);
+  EXPECT_EQ(matters.texts(1), (std::vector<std::string>{"1", "012", "3"}));
+  EXPECT_EQ(matters.find({std::string("ACME"), std::string("12")}), 1u);
+  EXPECT_EQ(matters.upperBound({std::string("ACME"), std::string("5")}), 1u);
+
+  RecordTable times(timeRecordTable(), tx);
+  EXPECT_EQ(times.size(), 5u);
+  EXPECT_EQ(times.dates(2), (std::vector<double>{37074.0, 37075.25, 37075.0, 37082.0, 37077.0}));
+  EXPECT_EQ(times.dataSlots(), (std::vector<std::int32_t>{4, 0, 2, 1, 5}));
+  EXPECT_EQ(times.freeSlots(), (std::vector<std::int32_t>{3}));
+  // A third record on the same day goes after both earlier ones, whatever their time of day.
+  EXPECT_EQ(times.upperBound({std::string("ACME"), std::string("1"), 37075.5}), 3u);
+
+  RecordTable payments(paymentRecordTable(), tx);
+  EXPECT_EQ(payments.texts(2), (std::vector<std::string>{"500.00", "1500.00"}));
+}
+
+TEST(RecordTable, RewritingUnchangedEntriesGivesTheSameBytes) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  const auto before = test::snapshot(folder);
+  {
+    Transaction tx(folder);
+    for (const auto& spec : {clientTable(), matterTable(), timeRecordTable(), costCreditRecordTable(),
+                             paymentRecordTable()}) {
+      RecordTable table(spec, tx);
+      for (std::size_t p = 0; p < table.size(); ++p) table.changeKey(p, table.keyAt(p));
+      if (!spec.dataFile.empty())
+        for (std::size_t p = 0; p < table.size(); ++p) table.changeRecord(p, table.readRecord(p));
+    }
+    EXPECT_TRUE(tx.hasChanges());
+    tx.commit();
+  }
+  EXPECT_EQ(test::snapshot(folder), before);
+}
+
+TEST(RecordTable, ChangingAKeyMovesTheRecordAndKeepsItsDataSlot) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  Transaction tx(folder);
+  RecordTable times(timeRecordTable(), tx);
+  // ACME/1 on day 37075 (slot 0) moves to ACME/12 after day 37082: the end of ACME's records.
+  EXPECT_EQ(times.changeKey(1, {std::string("ACME"), std::string("12"), 37090.0}), 3u);
+  EXPECT_EQ(times.dataSlots(), (std::vector<std::int32_t>{4, 2, 1, 0, 5}));
+  // A later day within the same place stays put.
+  EXPECT_EQ(times.changeKey(0, {std::string("ACME"), std::string("0"), 37080.0}), 0u);
+  // Moving to the front.
+  EXPECT_EQ(times.changeKey(4, {std::string("AAA"), std::string("1"), 37080.0}), 0u);
+  EXPECT_EQ(times.dataSlots(), (std::vector<std::int32_t>{5, 4, 2, 1, 0}));
+  tx.commit();
+  Transaction reread(folder);
+  RecordTable again(timeRecordTable(), reread);
+  EXPECT_EQ(again.texts(0), (std::vector<std::string>{"AAA", "ACME", "ACME", "ACME", "ACME"}));
+  EXPECT_EQ(again.texts(1), (std::vector<std::string>{"1", "0", "1", "012", "12"}));
+}
+
+TEST(RecordTable, RemovingARunFreesItsSlotsInPositionOrder) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  {
+    Transaction tx(folder);
+    RecordTable matters(matterTable(), tx);
+    matters.removeRun(0, 2);  // ACME's two matters
+    tx.commit();
+  }
+  EXPECT_EQ(ints(folder / "MatterIndicesInUse.Dat"), (std::vector<std::int32_t>{0}));
+  EXPECT_EQ(ints(folder / "MatterIndicesNotInUse.Dat"), (std::vector<std::int32_t>{1, 2}));
+  EXPECT_EQ(ints(folder / "Dimensions.Dat")[3], 1);
+  EXPECT_EQ(ints(folder / "Dimensions.Dat")[4], 2);
+  EXPECT_EQ(test::readFile(folder / "MatterNumbersArray.Dat"), std::string("\x01" "3\0\0\0\0", 6));
+}
+
+TEST(RecordTable, PaymentsHaveThreeParallelFilesAndNoSlots) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  {
+    Transaction tx(folder);
+    RecordTable payments(paymentRecordTable(), tx);
+    EXPECT_EQ(payments.add({std::string("ACME"), 37087.9, std::string("75.00")}), 1u);
+    payments.remove(0);
+    tx.commit();
+  }
+  EXPECT_EQ(test::readFile(folder / "PaymentRecordAmountsArray.Dat").size(), 24u);
+  EXPECT_EQ(ints(folder / "Dimensions.Dat")[9], 2);
+  {
+    Transaction tx(folder);
+    RecordTable payments(paymentRecordTable(), tx);
+    payments.removeRun(0, 2);
+    tx.commit();
+  }
+  for (const char* name : {"PaymentRecordClientCodesArray.Dat", "PaymentRecordDatesArray.Dat",
+                           "PaymentRecordAmountsArray.Dat"})
+    EXPECT_FALSE(std::filesystem::exists(folder / name)) << name;
+}
+
+TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
+  struct Case {
+    const char* damage;
+    std::function<void(const std::filesystem::path&)> apply;
+    const char* file;
+  };
+  const Case cases[] = {
+      {"short key file",
+       [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordDatesArray.Dat", 32); },
+       "TimeRecordDatesArray.Dat"},
+      {"short slot file",
+       [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordIndicesInUse.Dat", 8); },
+       "TimeRecordIndicesInUse.Dat"},
+      {"missing free-slot file",
+       [](const auto& f) { std::filesystem::remove(f / "TimeRecordIndicesNotInUse.Dat"); },
+       "TimeRecordIndicesNotInUse.Dat"},
+      {"missing counts file", [](const auto& f) { std::filesystem::remove(f / "Dimensions.Dat"); },
+       "Dimensions.Dat"},
+      {"key file gone though counted",
+       [](const auto& f) { std::filesystem::remove(f / "TimeRecordIndicesInUse.Dat"); },
+       "TimeRecordIndicesInUse.Dat"},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder temp;
+    const auto folder = test::copySampleOffice(temp.path());
+    c.apply(folder);
+    try {
+      Transaction tx(folder);
+      RecordTable table(timeRecordTable(), tx);
+      ADD_FAILURE() << c.damage;
+    } catch (const StoreError& error) {
+      EXPECT_EQ(error.path().filename(), c.file) << c.damage;
+    }
+  }
+}
+
+TEST(RecordTable, AShortDataFileStopsTheAddBeforeAnythingIsStaged) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  std::filesystem::resize_file(folder / "TimeRecordData.Dat", 265 * 3);  // slot 3 (free) is missing
+  const auto before = test::snapshot(folder);
+  Transaction tx(folder);
+  RecordTable times(timeRecordTable(), tx);
+  EXPECT_THROW(times.add({std::string("ZED"), std::string("0"), 37080.0}, std::string(265, 'x')), StoreError);
+  EXPECT_FALSE(tx.hasChanges());
+  EXPECT_EQ(test::snapshot(folder), before);
+}
+
+}  // namespace vrk::store

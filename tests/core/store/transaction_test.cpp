@@ -1,0 +1,107 @@
+#include "core/store/transaction.h"
+
+#include <gtest/gtest.h>
+
+#include "core/store/store_error.h"
+#include "support/temp_folder.h"
+
+namespace vrk::store {
+namespace {
+
+struct SimulatedCrash {};
+
+}  // namespace
+
+TEST(Transaction, ReadsSeeStagedChangesAndDiskStaysUntouchedUntilCommit) {
+  test::TempFolder folder;
+  test::writeFile(folder / "A.Dat", "0123456789");
+  test::writeFile(folder / "Gone.Dat", "x");
+  Transaction tx(folder.path());
+  tx.writeAt("A.Dat", 2, "ab");
+  tx.append("A.Dat", "XY");
+  tx.truncate("A.Dat", 11);
+  tx.writeAt("A.Dat", 11, "Z");
+  tx.writeWhole("New.Dat", "new");
+  tx.append("New.Dat", "er");
+  tx.remove("Gone.Dat");
+  EXPECT_EQ(tx.read("A.Dat"), "01ab456789XZ");
+  EXPECT_EQ(tx.readRange("A.Dat", 9, 3), "9XZ");
+  EXPECT_EQ(tx.read("New.Dat"), "newer");
+  EXPECT_FALSE(tx.exists("Gone.Dat"));
+  EXPECT_THROW(tx.readRange("A.Dat", 10, 5), StoreError);
+  EXPECT_EQ(test::readFile(folder / "A.Dat"), "0123456789");
+
+  tx.commit();
+  EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "01ab456789XZ"}, {"New.Dat", "newer"}}));
+}
+
+TEST(Transaction, RecoveryCompletesASealedJournalAndDiscardsAPartialOne) {
+  for (const bool sealed : {false, true}) {
+    test::TempFolder folder;
+    test::writeFile(folder / "A.Dat", "old");
+    {
+      Transaction tx(folder.path());
+      tx.writeWhole("A.Dat", "new contents");
+      tx.writeWhole("B.Dat", "b");
+      tx.setFaultHook([&](const std::string& point) {
+        if (point == (sealed ? "apply B.Dat" : "seal journal")) throw SimulatedCrash{};
+      });
+      EXPECT_THROW(tx.commit(), SimulatedCrash);
+    }
+    Transaction reopened(folder.path());
+    const test::Snapshot expected =
+        sealed ? test::Snapshot{{"A.Dat", "new contents"}, {"B.Dat", "b"}} : test::Snapshot{{"A.Dat", "old"}};
+    EXPECT_EQ(test::snapshot(folder.path()), expected) << "sealed=" << sealed;
+  }
+}
+
+TEST(Transaction, ADamagedJournalIsSetAsideAndReported) {
+  test::TempFolder folder;
+  test::writeFile(folder / kJournalName, "VRKJRNL1 not a journal at all");
+  EXPECT_THROW(Transaction{folder.path()}, StoreError);
+  EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kJournalName) + ".damaged")));
+  EXPECT_NO_THROW(Transaction{folder.path()});
+}
+
+TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
+  test::TempFolder folder;
+  test::writeFile(folder / "A.Dat", "alpha");
+  test::writeFile(folder / "B.Dat", "beta");
+  Transaction tx(folder.path());
+  tx.writeAt("A.Dat", 0, "ALPHA-LONGER");
+  tx.writeWhole("C.Dat", "created");
+  tx.writeWhole("B.Dat", "BETA");
+  tx.setFaultHook([&](const std::string& point) {
+    if (point == "apply B.Dat") {  // B.Dat turns into a folder: writing it must fail
+      std::filesystem::remove(folder / "B.Dat");
+      std::filesystem::create_directory(folder / "B.Dat");
+    }
+  });
+  try {
+    tx.commit();
+    FAIL() << "commit should fail";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(error.path().filename(), "B.Dat");
+    EXPECT_NE(std::string(error.what()).find("nothing was changed"), std::string::npos);
+  }
+  EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "alpha"}}));
+  EXPECT_FALSE(std::filesystem::exists(folder / "C.Dat"));
+}
+
+TEST(Transaction, AFolderThatCannotBeWrittenFailsBeforeAnythingChanges) {
+  test::TempFolder folder;
+  const auto period = folder / "072001";
+  std::filesystem::create_directory(period);
+  Transaction tx(period);
+  tx.writeWhole("A.Dat", "x");
+  std::filesystem::remove_all(period);  // the folder vanished (removed medium, say)
+  try {
+    tx.commit();
+    FAIL() << "commit should fail";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(error.path(), period);
+  }
+  EXPECT_FALSE(std::filesystem::exists(period));
+}
+
+}  // namespace vrk::store
