@@ -1,0 +1,245 @@
+// Random sequences of adds, deletes and changes checked against a plain in-memory model of a
+// record table, with the files reloaded from disk after every step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <random>
+#include <set>
+
+#include "core/store/binary_codec.h"
+#include "core/store/counts.h"
+#include "core/store/record_table.h"
+#include "core/store/tables.h"
+#include "core/store/text_list.h"
+#include "support/temp_folder.h"
+
+namespace vrk::store {
+namespace {
+
+struct Row {
+  Key key;
+  std::string record;
+  std::int32_t slot = 0;
+};
+
+// The model follows the rules literally: a linear scan for the place of a new key, the oldest
+// free slot first, a freed slot at the back of the free list.
+struct Model {
+  explicit Model(TableSpec s) : spec(std::move(s)) {}
+
+  std::size_t insertPosition(const Key& key) const {
+    std::size_t p = 0;
+    while (p < rows.size() && spec.order(rows[p].key, key) <= 0) ++p;
+    return p;
+  }
+  bool hasData() const { return !spec.slotFile.empty(); }
+
+  void add(const Key& key, const std::string& record) {
+    std::int32_t slot = static_cast<std::int32_t>(rows.size());
+    if (!free.empty()) {
+      slot = free.front();
+      free.pop_front();
+    }
+    if (rows.empty()) slot = 0, free.clear();
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(insertPosition(key)), Row{key, record, slot});
+    if (hasData()) data[slot] = record;
+  }
+  void removeRun(std::size_t first, std::size_t count) {
+    if (count == rows.size()) {
+      rows.clear();
+      free.clear();
+      data.clear();
+      return;
+    }
+    for (std::size_t i = first; i < first + count; ++i)
+      if (hasData()) free.push_back(rows[i].slot);
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first),
+               rows.begin() + static_cast<std::ptrdiff_t>(first + count));
+  }
+  void changeKey(std::size_t s, const Key& key) {
+    if (spec.order(rows[s].key, key) == 0) {
+      rows[s].key = key;
+      return;
+    }
+    const std::size_t p = insertPosition(key);
+    Row row = rows[s];
+    row.key = key;
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(s));
+    const std::size_t target = p > s + 1 ? p - 1 : (p < s ? p : s);
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(target), row);
+  }
+  void changeRecord(std::size_t p, const std::string& record) {
+    rows[p].record = record;
+    data[rows[p].slot] = record;
+  }
+
+  TableSpec spec;
+  std::vector<Row> rows;
+  std::deque<std::int32_t> free;
+  std::map<std::int32_t, std::string> data;
+};
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+  std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+  template <typename T>
+  const T& pick(const std::vector<T>& items) { return items[below(items.size())]; }
+  std::string record(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (auto& c : bytes) c = static_cast<char>(below(256));
+    return bytes;
+  }
+
+ private:
+  std::mt19937 random_;
+};
+
+std::uint64_t fileSize(const std::filesystem::path& path) {
+  return std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0;
+}
+
+void checkAgainstModel(const std::filesystem::path& folder, const Model& model, const std::string& step) {
+  SCOPED_TRACE(step);
+  Transaction tx(folder);
+  RecordTable table(model.spec, tx);
+  const std::size_t n = model.rows.size();
+  const std::size_t f = model.free.size();
+  ASSERT_EQ(table.size(), n);
+  ASSERT_EQ(table.freeCount(), f);
+  for (std::size_t p = 0; p < n; ++p) {
+    ASSERT_EQ(table.keyAt(p), model.rows[p].key) << "position " << p;
+    if (model.hasData()) {
+      ASSERT_EQ(table.dataSlotAt(p), model.rows[p].slot) << "position " << p;
+      ASSERT_EQ(table.readRecord(p), model.rows[p].record) << "position " << p;
+    }
+  }
+  ASSERT_EQ(std::vector<std::int32_t>(model.free.begin(), model.free.end()), table.freeSlots());
+
+  // Invariants: every key file holds exactly N entries; the data file N + F records; every data
+  // slot stands once; the free-slot file exists only while F > 0; an empty table has no files.
+  const auto counts = readCounts(tx, model.spec.countSlot, 1);
+  ASSERT_EQ(counts[0], static_cast<std::int32_t>(n));
+  for (const auto& column : model.spec.columns) {
+    if (column.kind == ColumnKind::SortedTextList) {
+      ASSERT_EQ(parseTextList(test::readFile(folder / column.file)).size(), n);
+    } else {
+      const std::size_t entry = column.kind == ColumnKind::Date ? 8 : column.width + 1;
+      ASSERT_EQ(fileSize(folder / column.file), n * entry) << column.file;
+    }
+    ASSERT_EQ(std::filesystem::exists(folder / column.file), n > 0) << column.file;
+  }
+  if (!model.hasData()) return;
+  ASSERT_EQ(readCounts(tx, model.spec.freeCountSlot, 1)[0], static_cast<std::int32_t>(f));
+  ASSERT_EQ(fileSize(folder / model.spec.slotFile), n * 4);
+  ASSERT_EQ(fileSize(folder / model.spec.dataFile), (n + f) * model.spec.recordSize);
+  ASSERT_EQ(std::filesystem::exists(folder / model.spec.freeFile), f > 0);
+  ASSERT_EQ(std::filesystem::exists(folder / model.spec.dataFile), n > 0);
+  std::set<std::int32_t> slots(table.dataSlots().begin(), table.dataSlots().end());
+  slots.insert(table.freeSlots().begin(), table.freeSlots().end());
+  ASSERT_EQ(slots.size(), n + f);
+  if (!slots.empty()) {
+    ASSERT_EQ(*slots.begin(), 0);
+    ASSERT_EQ(*slots.rbegin(), static_cast<std::int32_t>(n + f - 1));
+  }
+}
+
+// Runs `steps` random operations; `makeKey` draws a key, `unique` says whether keys must be new
+// (clients refuse a code already present).
+void runModel(TableSpec spec, unsigned seed, int steps, const std::function<Key(Generator&)>& makeKey,
+              bool unique) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  test::TempFolder folder;
+  Model model(spec);
+  Generator random(seed);
+  const auto freshKey = [&]() {
+    for (;;) {
+      Key key = makeKey(random);
+      const bool taken = std::any_of(model.rows.begin(), model.rows.end(),
+                                     [&](const Row& row) { return model.spec.order(row.key, key) == 0; });
+      if (!unique || !taken) return key;
+    }
+  };
+  for (int step = 0; step < steps; ++step) {
+    Transaction tx(folder.path());
+    RecordTable table(spec, tx);
+    const std::size_t n = model.rows.size();
+    const std::size_t choice = random.below(n < 3 ? 3 : 10);
+    std::string what;
+    // Several changes in one transaction now and then: they must compose.
+    const int repeat = random.below(5) == 0 ? 2 : 1;
+    for (int r = 0; r < repeat; ++r) {
+      const std::size_t size = model.rows.size();
+      if (choice <= 4 || size == 0) {
+        const Key key = freshKey();
+        const std::string record = model.hasData() ? random.record(spec.recordSize) : std::string();
+        table.add(key, record);
+        model.add(key, record);
+        what += " add";
+      } else if (choice <= 6) {
+        const std::size_t p = random.below(size);
+        table.remove(p);
+        model.removeRun(p, 1);
+        what += " delete " + std::to_string(p);
+      } else if (choice == 7) {
+        const std::size_t first = random.below(size);
+        const std::size_t count = 1 + random.below(std::min<std::size_t>(size - first, 4));
+        table.removeRun(first, count);
+        model.removeRun(first, count);
+        what += " delete run";
+      } else if (choice == 8 || !model.hasData()) {
+        const std::size_t p = random.below(size);
+        const Key key = random.below(4) == 0 ? model.rows[p].key : freshKey();
+        const std::size_t moved = table.changeKey(p, key);
+        model.changeKey(p, key);
+        EXPECT_EQ(model.rows[moved].key, key);
+        what += " change key";
+      } else {
+        const std::size_t p = random.below(size);
+        const std::string record = random.record(spec.recordSize);
+        table.changeRecord(p, record);
+        model.changeRecord(p, record);
+        what += " change record";
+      }
+    }
+    tx.commit();
+    checkAgainstModel(folder.path(), model, "step " + std::to_string(step) + what);
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
+
+TEST(RecordTableModel, TimeRecordsFollowTheModelThroughRandomChanges) {
+  const std::vector<std::string> clients{"A", "AB", "B", "ZZ9"};
+  const std::vector<std::string> matters{"0", "1", "01", "2", "10", "00010"};
+  const auto key = [&](Generator& g) -> Key {
+    return {g.pick(clients), g.pick(matters), 37000.0 + static_cast<double>(g.below(4)) + 0.25 * g.below(4)};
+  };
+  for (const unsigned seed : {1u, 2u, 3u}) runModel(timeRecordTable(), seed, 250, key, false);
+}
+
+TEST(RecordTableModel, ClientsFollowTheModelThroughRandomChanges) {
+  const auto key = [](Generator& g) -> Key {
+    std::string code;
+    const std::size_t length = 1 + g.below(3);
+    for (std::size_t i = 0; i < length; ++i) code += "ABCabc19"[g.below(8)];
+    return {code};
+  };
+  for (const unsigned seed : {4u, 5u}) runModel(clientTable(), seed, 250, key, true);
+}
+
+TEST(RecordTableModel, MattersAndPaymentsFollowTheModelThroughRandomChanges) {
+  const auto matter = [](Generator& g) -> Key {
+    return {std::string(g.below(2) ? "ACME" : "ACM"), std::to_string(g.below(30))};
+  };
+  runModel(matterTable(), 6, 250, matter, true);
+  const auto payment = [](Generator& g) -> Key {
+    return {std::string(g.below(2) ? "ACME" : "BETA1"), 37000.0 + static_cast<double>(g.below(5)),
+            std::to_string(g.below(1000)) + ".00"};
+  };
+  runModel(paymentRecordTable(), 7, 250, payment, false);
+}
+
+}  // namespace vrk::store
