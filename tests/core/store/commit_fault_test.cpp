@@ -1,0 +1,115 @@
+// Stops a commit at every write point, as a crash would, and shows that reopening the folder
+// gives exactly the old or the new state.
+#include <gtest/gtest.h>
+
+#include "core/store/journal.h"
+#include "core/store/record_table.h"
+#include "core/store/tables.h"
+#include "support/temp_folder.h"
+
+namespace vrk::store {
+namespace {
+
+struct SimulatedCrash {};
+
+using Operation = std::function<void(RecordTable&)>;
+
+// Writes the first half of every patch of a change, as a write cut short by a crash would.
+void tearWrite(const std::filesystem::path& folder, const std::string& name) {
+  const auto changes = journal::decode(test::readFile(folder / kJournalName));
+  ASSERT_TRUE(changes.has_value());
+  for (auto change : *changes) {
+    if (change.name != name || change.removed) continue;
+    for (auto& patch : change.patches) patch.bytes.resize(patch.bytes.size() / 2);
+    change.size = std::filesystem::exists(folder / name) ? std::filesystem::file_size(folder / name) : 0;
+    for (const auto& patch : change.patches)
+      change.size = std::max(change.size, patch.offset + patch.bytes.size());
+    journal::apply(folder, change);
+  }
+}
+
+// Runs the operation on a fresh copy of the sample office; `hook` sees every write point.
+test::Snapshot run(const Operation& operation,
+                   const std::function<void(const std::filesystem::path&, const std::string&)>& hook,
+                   bool expectCrash) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  {
+    Transaction tx(folder);
+    RecordTable table(timeRecordTable(), tx);
+    operation(table);
+    tx.setFaultHook([&](const std::string& point) { hook(folder, point); });
+    if (expectCrash) {
+      EXPECT_THROW(tx.commit(), SimulatedCrash);
+    } else {
+      tx.commit();
+    }
+  }
+  Transaction reopened(folder);  // completes or discards what the crash left
+  return test::snapshot(folder);
+}
+
+test::Snapshot original() {
+  test::TempFolder temp;
+  return test::snapshot(test::copySampleOffice(temp.path()));
+}
+
+void crashAtEveryPoint(const Operation& operation, bool tearTheWrite) {
+  std::vector<std::string> points;
+  const auto after = run(
+      operation, [&](const std::filesystem::path&, const std::string& point) { points.push_back(point); },
+      false);
+  const auto before = original();
+  ASSERT_NE(before, after);
+  ASSERT_GE(points.size(), 6u);
+
+  int old = 0, completed = 0;
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    SCOPED_TRACE("crash at " + points[k]);
+    std::size_t seen = 0;
+    const auto state = run(
+        operation,
+        [&](const std::filesystem::path& folder, const std::string& point) {
+          if (seen++ != k) return;
+          if (tearTheWrite && point.rfind("apply ", 0) == 0) tearWrite(folder, point.substr(6));
+          throw SimulatedCrash{};
+        },
+        true);
+    if (state == before) {
+      ++old;
+    } else {
+      EXPECT_EQ(state, after);
+      ++completed;
+    }
+    // The journal never outlives the reopening.
+    EXPECT_EQ(state.count(kJournalName), 0u);
+    EXPECT_EQ(state.count(kPartialJournalName), 0u);
+  }
+  EXPECT_EQ(old, 2);  // before the journal is written, and before it is sealed
+  EXPECT_EQ(completed, static_cast<int>(points.size()) - 2);
+}
+
+}  // namespace
+
+TEST(CommitFaults, AnAddThatTakesAFreeSlotIsAllOrNothing) {
+  crashAtEveryPoint(
+      [](RecordTable& table) {
+        table.add({std::string("ACME"), std::string("1"), 37075.0}, std::string(kTimeRecordSize, 'N'));
+      },
+      false);
+}
+
+TEST(CommitFaults, ADeleteThatFreesASlotIsAllOrNothing) {
+  crashAtEveryPoint([](RecordTable& table) { table.remove(1); }, false);
+}
+
+TEST(CommitFaults, AWriteCutShortByTheCrashIsRepairedToo) {
+  crashAtEveryPoint(
+      [](RecordTable& table) {
+        table.add({std::string("AAA"), std::string("0"), 37075.0}, std::string(kTimeRecordSize, 'N'));
+      },
+      true);
+  crashAtEveryPoint([](RecordTable& table) { table.remove(0); }, true);
+}
+
+}  // namespace vrk::store
