@@ -11,3 +11,8 @@ if(VRK_SANITIZE)
   target_compile_options(vrk_warnings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(vrk_warnings INTERFACE -fsanitize=address,undefined)
 endif()
+
+# GCC 12 reports false -Wrestrict positives inside libstdc++'s std::string at -O2 (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(vrk_warnings INTERFACE -Wno-restrict)
+endif()

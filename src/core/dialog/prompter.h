@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/dialog/outcome.h"
+
 namespace vrk::dialog {
 
 class Prompter {
@@ -11,6 +13,14 @@ class Prompter {
   // Shows a confirmation box with Yes and No; true for Yes.
   virtual bool askYesNo(const std::string& text) = 0;
 };
+
+// Asks through the prompter and records the question in the outcome among its messages, so the
+// outcome lists every box the user saw, in order.
+inline bool ask(Outcome& outcome, Prompter& prompter, std::string text) {
+  const bool yes = prompter.askYesNo(text);
+  outcome.add(MessageKind::Confirmation, std::move(text));
+  return yes;
+}
 
 // Answers every question the same way and remembers what was asked (tests, vrk-batch).
 class FixedPrompter : public Prompter {

@@ -44,6 +44,10 @@ std::string displayBillingPeriod(const std::string& period) {
   return period.substr(0, 2) + "/" + period.substr(2);
 }
 
+std::string billingPeriodLabel(const std::string& period) {
+  return "Billing Period is  " + displayBillingPeriod(period);
+}
+
 std::string priorBillingPeriod(const std::string& period) {
   const int month = periodMonth(period);
   const int year = periodYear(period);

@@ -24,6 +24,9 @@ int periodYear(const std::string& period);
 // "MM/YYYY", as the main window and documents show a period.
 std::string displayBillingPeriod(const std::string& period);
 
+// The main window's label: "Billing Period is  MM/YYYY" (two blanks after "is").
+std::string billingPeriodLabel(const std::string& period);
+
 // The month before / after, as MMYYYY (012001 -> 122000; 122000 -> 012001).
 std::string priorBillingPeriod(const std::string& period);
 std::string nextBillingPeriod(const std::string& period);

@@ -1,0 +1,115 @@
+#include "batch/batch_run.h"
+
+#include <fstream>
+
+#include "batch/command_line.h"
+#include "batch/context.h"
+#include "batch/registry.h"
+#include "core/document/document.h"
+#include "core/store/store_error.h"
+#include "core/text/cp1252.h"
+#include "platform/document_printer.h"
+#include "platform/gui_application.h"
+
+namespace vrk::batch {
+namespace {
+
+const char* kUsage =
+    "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
+    "                 do ACTION [name=value ...] [--yes | --no]\n"
+    "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
+    "                 help\n";
+
+// Command-line text is UTF-8; the core works in the stored single-byte character set.
+Fields storedFields(const Fields& fields) {
+  Fields stored;
+  for (const auto& [name, value] : fields) stored.emplace_back(name, text::cp1252FromUtf8(value));
+  return stored;
+}
+
+std::string shown(const std::string& stored) {
+  std::string text = text::utf8FromCp1252(stored);
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+    text.replace(at, 2, "\n");
+  return text;
+}
+
+void printSpec(std::ostream& out, const Spec& spec) {
+  out << "  " << spec.name;
+  for (const auto& field : spec.fields) out << (field.empty() ? " WORD" : " " + field + "=…");
+  out << "\n      " << spec.summary << "\n";
+}
+
+int help(std::ostream& out) {
+  out << kUsage << "\nactions (do):\n";
+  for (const auto& [name, action] : registry().actions()) printSpec(out, action.spec);
+  out << "\ndocuments (print):\n";
+  for (const auto& [name, document] : registry().documents()) printSpec(out, document.spec);
+  out << "\nExit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
+  return kExitOk;
+}
+
+int doAction(const CommandLine& line, Context& context, std::ostream& out) {
+  const Action* action = registry().action(line.name);
+  if (!action) throw UsageError("unknown action " + line.name + " (see vrk-batch help)");
+  checkFields(action->spec, line.fields);
+  dialog::FixedPrompter prompter(line.answer.value_or(false));
+  const ActionResult result = action->run(context, FieldValues(storedFields(line.fields)), prompter);
+  for (const auto& message : result.outcome.messages)
+    out << "[" << dialog::messageKindName(message.kind) << "]\n" << shown(message.text) << "\n";
+  for (const auto& reportLine : result.report) out << shown(reportLine) << "\n";
+  const bool ok = result.outcome.closing == dialog::Closing::Ok;
+  out << (ok ? "OK" : "REFUSED") << "\n";
+  return ok ? kExitOk : kExitRefused;
+}
+
+int printDocument(const CommandLine& line, Context& context, std::ostream& out, std::ostream& err) {
+  const DocumentAction* action = registry().document(line.name);
+  if (!action) throw UsageError("unknown document " + line.name + " (see vrk-batch help)");
+  checkFields(action->spec, line.fields);
+  const document::Document document =
+      action->build(context, FieldValues(storedFields(line.fields)),
+                    line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);
+  if (line.out.size() > 4 && line.out.substr(line.out.size() - 4) == ".pdf") {
+    platform::ensureGuiApplication();
+    const QString problem = platform::printDocumentToPdf(document, QString::fromStdString(line.out));
+    if (!problem.isEmpty()) {
+      err << "vrk-batch: " << problem.toStdString() << "\n";
+      return kExitFileError;
+    }
+    return kExitOk;
+  }
+  const std::string text = shown(document::toPlainText(document)) + "\n";
+  if (line.out.empty()) {
+    out << text;
+    return kExitOk;
+  }
+  std::ofstream file(line.out, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  if (!file) {
+    err << "vrk-batch: cannot write " << line.out << "\n";
+    return kExitFileError;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  try {
+    const CommandLine line = parseCommandLine(args);
+    if (line.verb == "help") return help(out);
+    Context context = makeContext(line);
+    return line.verb == "do" ? doAction(line, context, out) : printDocument(line, context, out, err);
+  } catch (const UsageError& error) {
+    err << "vrk-batch: " << error.what() << "\n" << kUsage;
+    return kExitUsage;
+  } catch (const store::StoreError& error) {
+    out.flush();
+    err << "vrk-batch: " << error.what() << "\n";
+    return kExitFileError;
+  }
+}
+
+}  // namespace vrk::batch

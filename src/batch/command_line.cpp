@@ -1,0 +1,58 @@
+#include "batch/command_line.h"
+
+#include <stdexcept>
+
+namespace vrk::batch {
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const auto value = [&](const char* option) -> std::string {
+      if (i + 1 >= args.size()) throw UsageError(std::string(option) + " needs a value");
+      return args[++i];
+    };
+    if (arg == "--data-dir") {
+      line.dataDir = value("--data-dir");
+    } else if (arg == "--settings") {
+      line.settingsFile = value("--settings");
+    } else if (arg == "--period") {
+      line.period = value("--period");
+    } else if (arg == "--today") {
+      line.today = value("--today");
+    } else if (arg == "--out") {
+      line.out = value("--out");
+    } else if (arg == "--yes" || arg == "--no") {
+      line.answer = arg == "--yes";
+    } else if (arg == "--screen") {
+      line.screen = true;
+    } else if (arg.rfind("--", 0) == 0) {
+      throw UsageError("unknown option " + arg);
+    } else {
+      words.push_back(arg);
+    }
+  }
+  if (words.empty()) throw UsageError("missing verb: do, print or help");
+  line.verb = words[0];
+  if (line.verb != "do" && line.verb != "print" && line.verb != "help")
+    throw UsageError("unknown verb " + line.verb + " (do, print or help)");
+  std::size_t next = 1;
+  if (line.verb != "help") {
+    if (words.size() < 2) throw UsageError(line.verb + " needs the name of an action or document");
+    line.name = words[1];
+    next = 2;
+  }
+  for (std::size_t i = next; i < words.size(); ++i) {
+    const auto equals = words[i].find('=');
+    if (equals == std::string::npos || equals == 0) {
+      // A bare word after the name (print help setup): kept as a positional field.
+      line.fields.emplace_back("", words[i]);
+      continue;
+    }
+    line.fields.emplace_back(words[i].substr(0, equals), words[i].substr(equals + 1));
+  }
+  return line;
+}
+
+}  // namespace vrk::batch

@@ -1,0 +1,73 @@
+// The actions and documents vrk-batch knows, each with its field names and the core call it makes.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "batch/command_line.h"
+#include "batch/context.h"
+#include "core/dialog/outcome.h"
+#include "core/dialog/prompter.h"
+#include "core/document/document.h"
+
+namespace vrk::batch {
+
+// The fields given for one action or document, texts already in the stored character set.
+class FieldValues {
+ public:
+  explicit FieldValues(Fields fields) : fields_(std::move(fields)) {}
+  // The value of a field (the last one given), or "" when it was not given: an untouched box.
+  std::string get(const std::string& name) const;
+  bool has(const std::string& name) const;
+  const Fields& all() const { return fields_; }
+
+ private:
+  Fields fields_;
+};
+
+struct Spec {
+  std::string name;
+  std::string summary;
+  // Field names; one ending in "*" stands for every name with that prefix (rate-*); the name
+  // "" stands for a bare word after the document name (print help PAGE).
+  std::vector<std::string> fields;
+};
+
+struct ActionResult {
+  dialog::Outcome outcome;
+  std::vector<std::string> report;  // lines printed after the messages (a resulting state)
+};
+
+struct Action {
+  Spec spec;
+  std::function<ActionResult(Context&, const FieldValues&, dialog::Prompter&)> run;
+};
+
+struct DocumentAction {
+  Spec spec;
+  std::function<document::Document(Context&, const FieldValues&, document::SinkKind)> build;
+};
+
+class Registry {
+ public:
+  void add(Action action);
+  void add(DocumentAction document);
+  const Action* action(const std::string& name) const;
+  const DocumentAction* document(const std::string& name) const;
+  const std::map<std::string, Action>& actions() const { return actions_; }
+  const std::map<std::string, DocumentAction>& documents() const { return documents_; }
+
+ private:
+  std::map<std::string, Action> actions_;
+  std::map<std::string, DocumentAction> documents_;
+};
+
+// Every action and document, registered once by each subsystem's file in batch/actions/.
+const Registry& registry();
+
+// Refuses a field the spec does not name (UsageError).
+void checkFields(const Spec& spec, const Fields& fields);
+
+}  // namespace vrk::batch

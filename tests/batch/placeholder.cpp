@@ -1,1 +1,0 @@
-int unused_batch_placeholder = 0;
