@@ -16,9 +16,19 @@ struct PrintOptions {
 
 // Prints to a configured printer (which may be set to PDF output). Returns an empty string on
 // success, else a message for the user.
-QString printDocument(const document::Document& document, QPrinter& printer, const PrintOptions& options = {});
+//
+// Every character sits on a grid: column c (from 0) starts at c times the advance of one
+// "Courier" character, and lines follow each other at the point size (6 lines per inch at 12
+// points, the pitch fixed-pitch layouts are counted in). An "Arial" piece starts at its grid
+// column and the text after it continues at the column following the piece's characters, so
+// the columns of a line hold whatever font precedes them. A line with a form feed ends its page
+// (a form feed on the last line starts no empty page). When the longest page of the document or
+// its widest line does not fit the printable area at that size, the whole document is scaled
+// down uniformly, so each page of the layout stays one sheet and no column is cut off.
+QString printDocument(const document::Document& document, QPrinter& printer,
+                      const PrintOptions& options = {});
 
-// Prints to a PDF file through the same code.
+// Prints to a PDF file through the same code (US Letter, a quarter inch margin all round).
 QString printDocumentToPdf(const document::Document& document, const QString& pdfPath,
                            const PrintOptions& options = {});
 
