@@ -20,7 +20,7 @@ namespace {
 
 // Writes a sorted time-record table of n records straight into the folder.
 void buildTable(const std::filesystem::path& folder, std::size_t n) {
-  const TableSpec spec = timeRecordTable();
+  const TableLayout layout = timeRecordTable();
   std::string clients, matters, dates, slots, data;
   for (std::size_t i = 0; i < n; ++i) {
     const std::size_t client = i / 400, matter = (i / 20) % 20;
@@ -33,13 +33,13 @@ void buildTable(const std::filesystem::path& folder, std::size_t n) {
     putInt32(slot, 0, static_cast<std::int32_t>(i));
     slots += slot;
   }
-  data.assign(n * spec.recordSize, 'x');
+  data.assign(n * layout.recordSize, 'x');
   Transaction tx(folder);
-  tx.writeWhole(spec.columns[0].file, clients);
-  tx.writeWhole(spec.columns[1].file, matters);
-  tx.writeWhole(spec.columns[2].file, dates);
-  tx.writeWhole(spec.slotFile, slots);
-  tx.writeWhole(spec.dataFile, data);
+  tx.writeWhole(layout.columns[0].file, clients);
+  tx.writeWhole(layout.columns[1].file, matters);
+  tx.writeWhole(layout.columns[2].file, dates);
+  tx.writeWhole(layout.slotFile, slots);
+  tx.writeWhole(layout.dataFile, data);
   writeCounts(tx, 0, {0, 0, 1, 0, 0, static_cast<std::int32_t>(n), 0, 0, 0, 0});
   tx.commit();
 }
@@ -60,7 +60,8 @@ Figures summarise(std::vector<double> times) {
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 21;
   const auto root = std::filesystem::temp_directory_path() / "vrk-bench-store";
-  std::printf("%-9s %-8s %12s %12s %12s %12s\n", "records", "op", "median ms", "worst ms", "load ms", "commit ms");
+  std::printf("%-9s %-8s %12s %12s %12s %12s\n", "records", "op", "median ms", "worst ms", "load ms",
+              "commit ms");
   for (const std::size_t n : {10000u, 100000u, 200000u}) {
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root);

@@ -34,17 +34,17 @@ std::string shown(const std::string& stored) {
   return text;
 }
 
-void printSpec(std::ostream& out, const Spec& spec) {
-  out << "  " << spec.name;
-  for (const auto& field : spec.fields) out << (field.empty() ? " WORD" : " " + field + "=…");
-  out << "\n      " << spec.summary << "\n";
+void printSignature(std::ostream& out, const Signature& signature) {
+  out << "  " << signature.name;
+  for (const auto& field : signature.fields) out << (field.empty() ? " WORD" : " " + field + "=…");
+  out << "\n      " << signature.summary << "\n";
 }
 
 int help(std::ostream& out) {
   out << kUsage << "\nactions (do):\n";
-  for (const auto& [name, action] : registry().actions()) printSpec(out, action.spec);
+  for (const auto& [name, action] : registry().actions()) printSignature(out, action.signature);
   out << "\ndocuments (print):\n";
-  for (const auto& [name, document] : registry().documents()) printSpec(out, document.spec);
+  for (const auto& [name, document] : registry().documents()) printSignature(out, document.signature);
   out << "\nExit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
   return kExitOk;
 }
@@ -52,7 +52,7 @@ int help(std::ostream& out) {
 int doAction(const CommandLine& line, Context& context, std::ostream& out) {
   const Action* action = registry().action(line.name);
   if (!action) throw UsageError("unknown action " + line.name + " (see vrk-batch help)");
-  checkFields(action->spec, line.fields);
+  checkFields(action->signature, line.fields);
   dialog::FixedPrompter prompter(line.answer.value_or(false));
   const ActionResult result = action->run(context, FieldValues(storedFields(line.fields)), prompter);
   for (const auto& message : result.outcome.messages)
@@ -66,7 +66,7 @@ int doAction(const CommandLine& line, Context& context, std::ostream& out) {
 int printDocument(const CommandLine& line, Context& context, std::ostream& out, std::ostream& err) {
   const DocumentAction* action = registry().document(line.name);
   if (!action) throw UsageError("unknown document " + line.name + " (see vrk-batch help)");
-  checkFields(action->spec, line.fields);
+  checkFields(action->signature, line.fields);
   const document::Document document =
       action->build(context, FieldValues(storedFields(line.fields)),
                     line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);

@@ -34,9 +34,11 @@ Context makeContext(const CommandLine& line) {
   Context context;
   context.settings = platform::openSettingsStore(line.settingsFile);
   context.today = line.today.empty() ? services::SystemClock().today() : parseToday(line.today);
-  context.dataFilesPath = line.dataDir.empty() ? context.settings->readString(services::kDataFilesPath) : line.dataDir;
+  context.dataFilesPath =
+      line.dataDir.empty() ? context.settings->readString(services::kDataFilesPath) : line.dataDir;
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  if (!context.dataFilesPath.empty() && context.dataFilesPath.back() != separator) context.dataFilesPath += separator;
+  if (!context.dataFilesPath.empty() && context.dataFilesPath.back() != separator)
+    context.dataFilesPath += separator;
   context.period = line.period.empty() ? store::defaultBillingPeriod(context.today) : line.period;
   if (!store::isBillingPeriod(context.period))
     throw UsageError("--period needs a billing period as MMYYYY, not " + context.period);

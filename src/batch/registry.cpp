@@ -16,8 +16,8 @@ bool FieldValues::has(const std::string& name) const {
   return false;
 }
 
-void Registry::add(Action action) { actions_[action.spec.name] = std::move(action); }
-void Registry::add(DocumentAction document) { documents_[document.spec.name] = std::move(document); }
+void Registry::add(Action action) { actions_[action.signature.name] = std::move(action); }
+void Registry::add(DocumentAction document) { documents_[document.signature.name] = std::move(document); }
 
 const Action* Registry::action(const std::string& name) const {
   const auto it = actions_.find(name);
@@ -38,10 +38,10 @@ const Registry& registry() {
   return all;
 }
 
-void checkFields(const Spec& spec, const Fields& fields) {
+void checkFields(const Signature& signature, const Fields& fields) {
   for (const auto& [name, value] : fields) {
     bool known = false;
-    for (const auto& allowed : spec.fields) {
+    for (const auto& allowed : signature.fields) {
       if (!allowed.empty() && allowed.back() == '*') {
         known = known || name.rfind(allowed.substr(0, allowed.size() - 1), 0) == 0;
       } else {
@@ -49,8 +49,8 @@ void checkFields(const Spec& spec, const Fields& fields) {
       }
     }
     if (!known) {
-      throw UsageError(name.empty() ? spec.name + " takes no word " + value
-                                    : spec.name + " has no field " + name);
+      throw UsageError(name.empty() ? signature.name + " takes no word " + value
+                                    : signature.name + " has no field " + name);
     }
   }
 }

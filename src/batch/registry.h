@@ -27,7 +27,7 @@ class FieldValues {
   Fields fields_;
 };
 
-struct Spec {
+struct Signature {
   std::string name;
   std::string summary;
   // Field names; one ending in "*" stands for every name with that prefix (rate-*); the name
@@ -41,12 +41,12 @@ struct ActionResult {
 };
 
 struct Action {
-  Spec spec;
+  Signature signature;
   std::function<ActionResult(Context&, const FieldValues&, dialog::Prompter&)> run;
 };
 
 struct DocumentAction {
-  Spec spec;
+  Signature signature;
   std::function<document::Document(Context&, const FieldValues&, document::SinkKind)> build;
 };
 
@@ -67,7 +67,7 @@ class Registry {
 // Every action and document, registered once by each subsystem's file in batch/actions/.
 const Registry& registry();
 
-// Refuses a field the spec does not name (UsageError).
-void checkFields(const Spec& spec, const Fields& fields);
+// Refuses a field the signature does not name (UsageError).
+void checkFields(const Signature& signature, const Fields& fields);
 
 }  // namespace vrk::batch

@@ -60,8 +60,7 @@ std::string nextBillingPeriod(const std::string& period) {
   return month == 12 ? periodOf(1, year + 1) : periodOf(month + 1, year);
 }
 
-std::filesystem::path billingPeriodFolder(const std::string& dataFilesPath,
-                                          const std::string& period) {
+std::filesystem::path billingPeriodFolder(const std::string& dataFilesPath, const std::string& period) {
   return std::filesystem::path(dataFilesPath + period);
 }
 

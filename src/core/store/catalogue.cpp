@@ -14,28 +14,38 @@ const std::vector<std::string>& presenceCheckFiles(PresenceCheck check) {
   static const std::vector<std::string> time{kDimensions, kTimeRecordClientCodesArray,
                                              kTimeRecordMatterNumbersArray, kTimeRecordIndicesInUse,
                                              kTimeRecordData};
-  static const std::vector<std::string> costCredit{
-      kDimensions, kCostCreditRecordClientCodesArray, kCostCreditRecordMatterNumbersArray,
-      kCostCreditRecordIndicesInUse, kCostCreditRecordData};
+  static const std::vector<std::string> costCredit{kDimensions, kCostCreditRecordClientCodesArray,
+                                                   kCostCreditRecordMatterNumbersArray,
+                                                   kCostCreditRecordIndicesInUse, kCostCreditRecordData};
   static const std::vector<std::string> payment{kDimensions, kPaymentRecordClientCodesArray,
                                                 kPaymentRecordAmountsArray, kPaymentRecordDatesArray};
   switch (check) {
-    case PresenceCheck::ClientData: return client;
-    case PresenceCheck::FeeScheduleData: return feeSchedule;
-    case PresenceCheck::MatterData: return matter;
-    case PresenceCheck::TimeRecordData: return time;
-    case PresenceCheck::CostCreditRecordData: return costCredit;
-    case PresenceCheck::PaymentRecordData: return payment;
+    case PresenceCheck::ClientData:
+      return client;
+    case PresenceCheck::FeeScheduleData:
+      return feeSchedule;
+    case PresenceCheck::MatterData:
+      return matter;
+    case PresenceCheck::TimeRecordData:
+      return time;
+    case PresenceCheck::CostCreditRecordData:
+      return costCredit;
+    case PresenceCheck::PaymentRecordData:
+      return payment;
   }
   return client;
 }
 
 const char* presenceCheckMessage(PresenceCheck check) {
   switch (check) {
-    case PresenceCheck::ClientData: return "THERE ARE NO CLIENT DATA FILES FOR THIS BILLING PERIOD";
-    case PresenceCheck::FeeScheduleData: return "THERE ARE NO FEE SCHEDULE FILES FOR THIS BILLING PERIOD";
-    case PresenceCheck::MatterData: return "THERE ARE NO MATTER DATA FILES FOR THIS BILLING PERIOD";
-    case PresenceCheck::TimeRecordData: return "THERE ARE NO TIME RECORD DATA FILES FOR THIS BILLING PERIOD";
+    case PresenceCheck::ClientData:
+      return "THERE ARE NO CLIENT DATA FILES FOR THIS BILLING PERIOD";
+    case PresenceCheck::FeeScheduleData:
+      return "THERE ARE NO FEE SCHEDULE FILES FOR THIS BILLING PERIOD";
+    case PresenceCheck::MatterData:
+      return "THERE ARE NO MATTER DATA FILES FOR THIS BILLING PERIOD";
+    case PresenceCheck::TimeRecordData:
+      return "THERE ARE NO TIME RECORD DATA FILES FOR THIS BILLING PERIOD";
     case PresenceCheck::CostCreditRecordData:
       return "THERE ARE NO COST/CREDIT RECORD DATA FILES FOR THIS BILLING PERIOD";
     case PresenceCheck::PaymentRecordData:
@@ -46,12 +56,18 @@ const char* presenceCheckMessage(PresenceCheck check) {
 
 const char* presenceCheckName(PresenceCheck check) {
   switch (check) {
-    case PresenceCheck::ClientData: return "client data";
-    case PresenceCheck::FeeScheduleData: return "fee schedule data";
-    case PresenceCheck::MatterData: return "matter data";
-    case PresenceCheck::TimeRecordData: return "time record data";
-    case PresenceCheck::CostCreditRecordData: return "cost/credit record data";
-    case PresenceCheck::PaymentRecordData: return "payment record data";
+    case PresenceCheck::ClientData:
+      return "client data";
+    case PresenceCheck::FeeScheduleData:
+      return "fee schedule data";
+    case PresenceCheck::MatterData:
+      return "matter data";
+    case PresenceCheck::TimeRecordData:
+      return "time record data";
+    case PresenceCheck::CostCreditRecordData:
+      return "cost/credit record data";
+    case PresenceCheck::PaymentRecordData:
+      return "payment record data";
   }
   return "";
 }

@@ -44,7 +44,14 @@ inline constexpr const char* kAttorneyActivityReport = "AttorneyActivityReport.D
 
 namespace vrk::store {
 
-enum class PresenceCheck { ClientData, FeeScheduleData, MatterData, TimeRecordData, CostCreditRecordData, PaymentRecordData };
+enum class PresenceCheck {
+  ClientData,
+  FeeScheduleData,
+  MatterData,
+  TimeRecordData,
+  CostCreditRecordData,
+  PaymentRecordData
+};
 
 inline constexpr PresenceCheck kAllPresenceChecks[] = {
     PresenceCheck::ClientData,     PresenceCheck::FeeScheduleData,      PresenceCheck::MatterData,

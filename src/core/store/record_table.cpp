@@ -9,52 +9,52 @@
 #include "core/store/text_list.h"
 
 namespace vrk::store {
-RecordTable::RecordTable(TableSpec spec, Transaction& tx) : spec_(std::move(spec)), tx_(tx) {
-  if (spec_.presenceFile.empty()) spec_.presenceFile = spec_.columns.front().file;
-  columns_.resize(spec_.columns.size());
+RecordTable::RecordTable(TableLayout layout, Transaction& tx) : layout_(std::move(layout)), tx_(tx) {
+  if (layout_.presenceFile.empty()) layout_.presenceFile = layout_.columns.front().file;
+  columns_.resize(layout_.columns.size());
   std::size_t freeCount = 0;
-  if (tx_.exists(spec_.presenceFile)) {
-    count_ = static_cast<std::size_t>(readCounts(tx_, spec_.countSlot, 1)[0]);
-    if (spec_.freeCountSlot >= 0)
-      freeCount = static_cast<std::size_t>(readCounts(tx_, spec_.freeCountSlot, 1)[0]);
-  } else if (tx_.exists(files::kDimensions) && tx_.size(files::kDimensions) >= (spec_.countSlot + 1) * 4U) {
-    const auto counted = readCounts(tx_, spec_.countSlot, 1)[0];
+  if (tx_.exists(layout_.presenceFile)) {
+    count_ = static_cast<std::size_t>(readCounts(tx_, layout_.countSlot, 1)[0]);
+    if (layout_.freeCountSlot >= 0)
+      freeCount = static_cast<std::size_t>(readCounts(tx_, layout_.freeCountSlot, 1)[0]);
+  } else if (tx_.exists(files::kDimensions) && tx_.size(files::kDimensions) >= (layout_.countSlot + 1) * 4U) {
+    const auto counted = readCounts(tx_, layout_.countSlot, 1)[0];
     if (counted > 0)
-      throw StoreError(tx_.pathOf(spec_.presenceFile),
+      throw StoreError(tx_.pathOf(layout_.presenceFile),
                        "The file is missing although the counts file says it holds " +
                            std::to_string(counted) + " entries");
   }
   for (std::size_t i = 0; i < columns_.size(); ++i) loadColumn(i);
-  if (hasData() && count_ > 0) slots_ = decodeInt32s(tx_.readRange(spec_.slotFile, 0, count_ * 4), count_);
-  if (freeCount > 0) free_ = decodeInt32s(tx_.readRange(spec_.freeFile, 0, freeCount * 4), freeCount);
+  if (hasData() && count_ > 0) slots_ = decodeInt32s(tx_.readRange(layout_.slotFile, 0, count_ * 4), count_);
+  if (freeCount > 0) free_ = decodeInt32s(tx_.readRange(layout_.freeFile, 0, freeCount * 4), freeCount);
 }
 
-std::size_t RecordTable::entrySize(const ColumnSpec& column) const {
+std::size_t RecordTable::entrySize(const ColumnLayout& column) const {
   return column.kind == ColumnKind::Date ? 8 : column.width + 1;
 }
 
 void RecordTable::loadColumn(std::size_t index) {
-  const ColumnSpec& spec = spec_.columns[index];
+  const ColumnLayout& layout = layout_.columns[index];
   Column& column = columns_[index];
   if (count_ == 0) return;
-  switch (spec.kind) {
+  switch (layout.kind) {
     case ColumnKind::SortedTextList: {
-      column.texts = parseTextList(tx_.read(spec.file));
+      column.texts = parseTextList(tx_.read(layout.file));
       sortTextList(column.texts);
       if (column.texts.size() < count_)
-        throw StoreError(tx_.pathOf(spec.file), "The file is shorter than its counts say");
+        throw StoreError(tx_.pathOf(layout.file), "The file is shorter than its counts say");
       column.texts.resize(count_);
       break;
     }
     case ColumnKind::Text: {
-      const std::size_t size = entrySize(spec);
-      const std::string bytes = tx_.readRange(spec.file, 0, count_ * size);
+      const std::size_t size = entrySize(layout);
+      const std::string bytes = tx_.readRange(layout.file, 0, count_ * size);
       column.texts.reserve(count_ + 1);
-      for (std::size_t i = 0; i < count_; ++i) column.texts.push_back(getText(bytes, i * size, spec.width));
+      for (std::size_t i = 0; i < count_; ++i) column.texts.push_back(getText(bytes, i * size, layout.width));
       break;
     }
     case ColumnKind::Date: {
-      const std::string bytes = tx_.readRange(spec.file, 0, count_ * 8);
+      const std::string bytes = tx_.readRange(layout.file, 0, count_ * 8);
       column.dates.reserve(count_ + 1);
       for (std::size_t i = 0; i < count_; ++i) column.dates.push_back(getDouble(bytes, i * 8));
       break;
@@ -66,7 +66,7 @@ Key RecordTable::keyAt(std::size_t position) const {
   Key key;
   key.reserve(columns_.size());
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (spec_.columns[i].kind == ColumnKind::Date) {
+    if (layout_.columns[i].kind == ColumnKind::Date) {
       key.emplace_back(columns_[i].dates[position]);
     } else {
       key.emplace_back(columns_[i].texts[position]);
@@ -79,7 +79,7 @@ std::size_t RecordTable::upperBound(const Key& key) const {
   std::size_t low = 0, high = count_;
   while (low < high) {
     const std::size_t mid = low + (high - low) / 2;
-    if (spec_.order(keyAt(mid), key) <= 0) {
+    if (layout_.order(keyAt(mid), key) <= 0) {
       low = mid + 1;
     } else {
       high = mid;
@@ -92,7 +92,7 @@ std::size_t RecordTable::lowerBound(const Key& key) const {
   std::size_t low = 0, high = count_;
   while (low < high) {
     const std::size_t mid = low + (high - low) / 2;
-    if (spec_.order(keyAt(mid), key) < 0) {
+    if (layout_.order(keyAt(mid), key) < 0) {
       low = mid + 1;
     } else {
       high = mid;
@@ -103,19 +103,20 @@ std::size_t RecordTable::lowerBound(const Key& key) const {
 
 std::optional<std::size_t> RecordTable::find(const Key& key) const {
   const std::size_t position = lowerBound(key);
-  if (position < count_ && spec_.order(keyAt(position), key) == 0) return position;
+  if (position < count_ && layout_.order(keyAt(position), key) == 0) return position;
   return std::nullopt;
 }
 
 void RecordTable::checkDataFileHolds(std::int32_t slot) const {
-  const auto needed = (static_cast<std::uint64_t>(slot) + 1) * spec_.recordSize;
-  if (slot < 0 || tx_.size(spec_.dataFile) < needed)
-    throw StoreError(tx_.pathOf(spec_.dataFile), "The file is shorter than its counts say");
+  const auto needed = (static_cast<std::uint64_t>(slot) + 1) * layout_.recordSize;
+  if (slot < 0 || tx_.size(layout_.dataFile) < needed)
+    throw StoreError(tx_.pathOf(layout_.dataFile), "The file is shorter than its counts say");
 }
 
 std::string RecordTable::readRecordAtSlot(std::int32_t slot) const {
   checkDataFileHolds(slot);
-  return tx_.readRange(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, spec_.recordSize);
+  return tx_.readRange(layout_.dataFile, static_cast<std::uint64_t>(slot) * layout_.recordSize,
+                       layout_.recordSize);
 }
 
 std::string RecordTable::readRecord(std::size_t position) const { return readRecordAtSlot(slots_[position]); }
@@ -123,7 +124,7 @@ std::string RecordTable::readRecord(std::size_t position) const { return readRec
 void RecordTable::insertEntry(std::size_t position, const Key& key, std::int32_t slot) {
   const auto at = static_cast<std::ptrdiff_t>(position);
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (spec_.columns[i].kind == ColumnKind::Date) {
+    if (layout_.columns[i].kind == ColumnKind::Date) {
       columns_[i].dates.insert(columns_[i].dates.begin() + at, std::get<double>(key[i]));
     } else {
       columns_[i].texts.insert(columns_[i].texts.begin() + at, std::get<std::string>(key[i]));
@@ -146,7 +147,7 @@ void RecordTable::eraseEntries(std::size_t first, std::size_t count) {
 
 void RecordTable::setKey(std::size_t position, const Key& key) {
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (spec_.columns[i].kind == ColumnKind::Date) {
+    if (layout_.columns[i].kind == ColumnKind::Date) {
       columns_[i].dates[position] = std::get<double>(key[i]);
     } else {
       columns_[i].texts[position] = std::get<std::string>(key[i]);
@@ -156,77 +157,78 @@ void RecordTable::setKey(std::size_t position, const Key& key) {
 
 void RecordTable::stageRange(std::size_t from, std::size_t to) {
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    const ColumnSpec& spec = spec_.columns[i];
-    if (spec.kind == ColumnKind::SortedTextList) {
-      tx_.writeWhole(spec.file, formatTextList(columns_[i].texts));
+    const ColumnLayout& layout = layout_.columns[i];
+    if (layout.kind == ColumnKind::SortedTextList) {
+      tx_.writeWhole(layout.file, formatTextList(columns_[i].texts));
       continue;
     }
-    const std::size_t size = entrySize(spec);
+    const std::size_t size = entrySize(layout);
     std::string bytes((to - from) * size, '\0');
     for (std::size_t p = from; p < to; ++p) {
-      if (spec.kind == ColumnKind::Date) {
+      if (layout.kind == ColumnKind::Date) {
         putDouble(bytes, (p - from) * size, columns_[i].dates[p]);
       } else {
-        putText(bytes, (p - from) * size, spec.width, columns_[i].texts[p]);
+        putText(bytes, (p - from) * size, layout.width, columns_[i].texts[p]);
       }
     }
-    tx_.writeAt(spec.file, from * size, std::move(bytes));
-    if (tx_.size(spec.file) > count_ * size) tx_.truncate(spec.file, count_ * size);
+    tx_.writeAt(layout.file, from * size, std::move(bytes));
+    if (tx_.size(layout.file) > count_ * size) tx_.truncate(layout.file, count_ * size);
   }
   if (hasData()) {
     std::string bytes =
         encodeInt32s(std::vector<std::int32_t>(slots_.begin() + static_cast<std::ptrdiff_t>(from),
                                                slots_.begin() + static_cast<std::ptrdiff_t>(to)));
-    tx_.writeAt(spec_.slotFile, from * 4, std::move(bytes));
-    if (tx_.size(spec_.slotFile) > count_ * 4) tx_.truncate(spec_.slotFile, count_ * 4);
+    tx_.writeAt(layout_.slotFile, from * 4, std::move(bytes));
+    if (tx_.size(layout_.slotFile) > count_ * 4) tx_.truncate(layout_.slotFile, count_ * 4);
   }
 }
 
 void RecordTable::stageCounts() {
   const auto n = static_cast<std::int32_t>(count_);
   const auto f = static_cast<std::int32_t>(free_.size());
-  if (spec_.freeCountSlot == spec_.countSlot + 1) {
-    writeCounts(tx_, spec_.countSlot, {n, f}, spec_.countsSlotsWhenCreated);
+  if (layout_.freeCountSlot == layout_.countSlot + 1) {
+    writeCounts(tx_, layout_.countSlot, {n, f}, layout_.countsSlotsWhenCreated);
     return;
   }
-  writeCounts(tx_, spec_.countSlot, {n}, spec_.countsSlotsWhenCreated);
-  if (spec_.freeCountSlot >= 0) writeCounts(tx_, spec_.freeCountSlot, {f}, spec_.countsSlotsWhenCreated);
+  writeCounts(tx_, layout_.countSlot, {n}, layout_.countsSlotsWhenCreated);
+  if (layout_.freeCountSlot >= 0)
+    writeCounts(tx_, layout_.freeCountSlot, {f}, layout_.countsSlotsWhenCreated);
 }
 
 void RecordTable::stageFreeList() {
-  if (spec_.freeFile.empty()) return;
+  if (layout_.freeFile.empty()) return;
   if (free_.empty()) {
-    if (tx_.exists(spec_.freeFile)) tx_.remove(spec_.freeFile);
+    if (tx_.exists(layout_.freeFile)) tx_.remove(layout_.freeFile);
   } else {
-    tx_.writeWhole(spec_.freeFile, encodeInt32s(free_));
+    tx_.writeWhole(layout_.freeFile, encodeInt32s(free_));
   }
 }
 
 void RecordTable::stageEmptyTable() {
   stageCounts();
   std::vector<std::string> names;
-  for (const auto& column : spec_.columns) names.push_back(column.file);
-  for (const auto* name : {&spec_.slotFile, &spec_.freeFile, &spec_.dataFile})
+  for (const auto& column : layout_.columns) names.push_back(column.file);
+  for (const auto* name : {&layout_.slotFile, &layout_.freeFile, &layout_.dataFile})
     if (!name->empty()) names.push_back(*name);
-  names.insert(names.end(), spec_.removedWithLastRecord.begin(), spec_.removedWithLastRecord.end());
+  names.insert(names.end(), layout_.removedWithLastRecord.begin(), layout_.removedWithLastRecord.end());
   for (const auto& name : names)
     if (tx_.exists(name)) tx_.remove(name);
 }
 
 std::size_t RecordTable::add(const Key& key, const std::string& record) {
-  if (hasData() && record.size() != spec_.recordSize)
-    throw StoreError(tx_.pathOf(spec_.dataFile), "A record of the wrong size was to be written");
+  if (hasData() && record.size() != layout_.recordSize)
+    throw StoreError(tx_.pathOf(layout_.dataFile), "A record of the wrong size was to be written");
   if (count_ == 0) {
     // Empty table: every file starts afresh with the one record (a stale free list goes).
     free_.clear();
     insertEntry(0, key, 0);
     stageCounts();
-    for (const auto& column : spec_.columns) tx_.writeWhole(column.file, {});
-    if (hasData()) tx_.writeWhole(spec_.slotFile, {});
+    for (const auto& column : layout_.columns) tx_.writeWhole(column.file, {});
+    if (hasData()) tx_.writeWhole(layout_.slotFile, {});
     stageRange(0, 1);
     if (hasData()) {
       stageFreeList();
-      tx_.writeWhole(spec_.dataFile, record);
+      tx_.writeWhole(layout_.dataFile, record);
     }
     return 0;
   }
@@ -243,7 +245,7 @@ std::size_t RecordTable::add(const Key& key, const std::string& record) {
   stageRange(position, count_);
   if (hasData()) {
     if (reused) stageFreeList();
-    tx_.writeAt(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, record);
+    tx_.writeAt(layout_.dataFile, static_cast<std::uint64_t>(slot) * layout_.recordSize, record);
   }
   return position;
 }
@@ -269,23 +271,23 @@ void RecordTable::removeRun(std::size_t first, std::size_t count) {
   stageCounts();
   stageRange(first, count_);
   if (!freed.empty()) {
-    tx_.writeAt(spec_.freeFile, oldFree * 4, encodeInt32s(freed));
-    if (tx_.size(spec_.freeFile) > free_.size() * 4) tx_.truncate(spec_.freeFile, free_.size() * 4);
+    tx_.writeAt(layout_.freeFile, oldFree * 4, encodeInt32s(freed));
+    if (tx_.size(layout_.freeFile) > free_.size() * 4) tx_.truncate(layout_.freeFile, free_.size() * 4);
   }
 }
 
 void RecordTable::changeRecord(std::size_t position, const std::string& record) {
-  if (record.size() != spec_.recordSize)
-    throw StoreError(tx_.pathOf(spec_.dataFile), "A record of the wrong size was to be written");
+  if (record.size() != layout_.recordSize)
+    throw StoreError(tx_.pathOf(layout_.dataFile), "A record of the wrong size was to be written");
   const std::int32_t slot = slots_[position];
   checkDataFileHolds(slot);
-  tx_.writeAt(spec_.dataFile, static_cast<std::uint64_t>(slot) * spec_.recordSize, record);
+  tx_.writeAt(layout_.dataFile, static_cast<std::uint64_t>(slot) * layout_.recordSize, record);
 }
 
 std::size_t RecordTable::changeKey(std::size_t position, const Key& key) {
   // A key that sorts equal to the old one keeps its place; otherwise the record goes where an
   // added record with the new key would go, counted with the record still at its old place.
-  const bool sameOrder = spec_.order(keyAt(position), key) == 0;
+  const bool sameOrder = layout_.order(keyAt(position), key) == 0;
   const std::size_t insertAt = sameOrder ? position : upperBound(key);
   std::size_t target = position;
   if (insertAt > position + 1) {

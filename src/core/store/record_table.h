@@ -18,7 +18,7 @@ enum class ColumnKind {
   Date,            // fixed entries of 8-byte doubles
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
   std::string file;
   ColumnKind kind = ColumnKind::Text;
   std::size_t width = 0;  // characters of a Text column (an entry takes width + 1 bytes)
@@ -30,10 +30,10 @@ using Key = std::vector<KeyValue>;  // one value per column, in column order
 // Compares two keys in the table's position order: negative, zero or positive.
 using KeyOrder = std::function<int(const Key&, const Key&)>;
 
-struct TableSpec {
-  std::vector<ColumnSpec> columns;  // the key files (for payments: all three parallel files)
-  std::string presenceFile;         // its absence means the table is empty
-  std::string slotFile;             // empty: no data slots, data file or free list (payments)
+struct TableLayout {
+  std::vector<ColumnLayout> columns;  // the key files (for payments: all three parallel files)
+  std::string presenceFile;           // its absence means the table is empty
+  std::string slotFile;               // empty: no data slots, data file or free list (payments)
   std::string freeFile;
   std::string dataFile;
   std::size_t recordSize = 0;
@@ -51,11 +51,11 @@ class RecordTable {
  public:
   // Loads N, F, every key column and the data-slot file. A file shorter than the counts say,
   // or a damaged counts file, raises StoreError naming the file.
-  RecordTable(TableSpec spec, Transaction& tx);
+  RecordTable(TableLayout layout, Transaction& tx);
 
   std::size_t size() const { return count_; }
   std::size_t freeCount() const { return free_.size(); }
-  const TableSpec& spec() const { return spec_; }
+  const TableLayout& layout() const { return layout_; }
 
   Key keyAt(std::size_t position) const;
   const std::vector<std::string>& texts(std::size_t column) const { return columns_[column].texts; }
@@ -92,8 +92,8 @@ class RecordTable {
     std::vector<double> dates;
   };
 
-  bool hasData() const { return !spec_.slotFile.empty(); }
-  std::size_t entrySize(const ColumnSpec& column) const;
+  bool hasData() const { return !layout_.slotFile.empty(); }
+  std::size_t entrySize(const ColumnLayout& column) const;
   void loadColumn(std::size_t index);
   void insertEntry(std::size_t position, const Key& key, std::int32_t slot);
   void eraseEntries(std::size_t first, std::size_t count);
@@ -105,7 +105,7 @@ class RecordTable {
   void stageEmptyTable();
   void checkDataFileHolds(std::int32_t slot) const;
 
-  TableSpec spec_;
+  TableLayout layout_;
   Transaction& tx_;
   std::size_t count_ = 0;
   std::vector<Column> columns_;

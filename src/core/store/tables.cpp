@@ -25,21 +25,22 @@ int billingRecordOrder(const Key& a, const Key& b) {
   return compareDays(date(a[2]), date(b[2]));
 }
 
-TableSpec billingRecordTable(const char* clients, const char* matters, const char* dates, const char* slots,
-                             const char* freeSlots, const char* data, std::size_t recordSize, int countSlot) {
-  TableSpec spec;
-  spec.columns = {{clients, ColumnKind::Text, kClientCodeWidth},
-                  {matters, ColumnKind::Text, kMatterNumberWidth},
-                  {dates, ColumnKind::Date, 0}};
-  spec.presenceFile = slots;
-  spec.slotFile = slots;
-  spec.freeFile = freeSlots;
-  spec.dataFile = data;
-  spec.recordSize = recordSize;
-  spec.countSlot = countSlot;
-  spec.freeCountSlot = countSlot + 1;
-  spec.order = billingRecordOrder;
-  return spec;
+TableLayout billingRecordTable(const char* clients, const char* matters, const char* dates, const char* slots,
+                               const char* freeSlots, const char* data, std::size_t recordSize,
+                               int countSlot) {
+  TableLayout layout;
+  layout.columns = {{clients, ColumnKind::Text, kClientCodeWidth},
+                    {matters, ColumnKind::Text, kMatterNumberWidth},
+                    {dates, ColumnKind::Date, 0}};
+  layout.presenceFile = slots;
+  layout.slotFile = slots;
+  layout.freeFile = freeSlots;
+  layout.dataFile = data;
+  layout.recordSize = recordSize;
+  layout.countSlot = countSlot;
+  layout.freeCountSlot = countSlot + 1;
+  layout.order = billingRecordOrder;
+  return layout;
 }
 
 }  // namespace
@@ -56,66 +57,66 @@ int compareMatterNumbers(std::string_view a, std::string_view b) {
   return compareBytes(a, b);
 }
 
-TableSpec clientTable() {
-  TableSpec spec;
-  spec.columns = {{files::kClientCodes, ColumnKind::SortedTextList, kClientCodeWidth}};
-  spec.presenceFile = files::kClientCodes;
-  spec.slotFile = files::kClientIndicesInUse;
-  spec.freeFile = files::kClientIndicesNotInUse;
-  spec.dataFile = files::kClientData;
-  spec.recordSize = kClientRecordSize;
-  spec.countSlot = slot::kClients;
-  spec.freeCountSlot = slot::kFreeClientSlots;
-  spec.countsSlotsWhenCreated = 11;
-  spec.removedWithLastRecord = {files::kClientGroups};
-  spec.order = [](const Key& a, const Key& b) { return compareTextIgnoringCase(text(a[0]), text(b[0])); };
-  return spec;
+TableLayout clientTable() {
+  TableLayout layout;
+  layout.columns = {{files::kClientCodes, ColumnKind::SortedTextList, kClientCodeWidth}};
+  layout.presenceFile = files::kClientCodes;
+  layout.slotFile = files::kClientIndicesInUse;
+  layout.freeFile = files::kClientIndicesNotInUse;
+  layout.dataFile = files::kClientData;
+  layout.recordSize = kClientRecordSize;
+  layout.countSlot = slot::kClients;
+  layout.freeCountSlot = slot::kFreeClientSlots;
+  layout.countsSlotsWhenCreated = 11;
+  layout.removedWithLastRecord = {files::kClientGroups};
+  layout.order = [](const Key& a, const Key& b) { return compareTextIgnoringCase(text(a[0]), text(b[0])); };
+  return layout;
 }
 
-TableSpec matterTable() {
-  TableSpec spec;
-  spec.columns = {{files::kMatterClientCodesArray, ColumnKind::Text, kClientCodeWidth},
-                  {files::kMatterNumbersArray, ColumnKind::Text, kMatterNumberWidth}};
-  spec.presenceFile = files::kMatterClientCodesArray;
-  spec.slotFile = files::kMatterIndicesInUse;
-  spec.freeFile = files::kMatterIndicesNotInUse;
-  spec.dataFile = files::kMatterData;
-  spec.recordSize = kMatterRecordSize;
-  spec.countSlot = slot::kMatters;
-  spec.freeCountSlot = slot::kFreeMatterSlots;
-  spec.order = [](const Key& a, const Key& b) {
+TableLayout matterTable() {
+  TableLayout layout;
+  layout.columns = {{files::kMatterClientCodesArray, ColumnKind::Text, kClientCodeWidth},
+                    {files::kMatterNumbersArray, ColumnKind::Text, kMatterNumberWidth}};
+  layout.presenceFile = files::kMatterClientCodesArray;
+  layout.slotFile = files::kMatterIndicesInUse;
+  layout.freeFile = files::kMatterIndicesNotInUse;
+  layout.dataFile = files::kMatterData;
+  layout.recordSize = kMatterRecordSize;
+  layout.countSlot = slot::kMatters;
+  layout.freeCountSlot = slot::kFreeMatterSlots;
+  layout.order = [](const Key& a, const Key& b) {
     if (const int c = compareBytes(text(a[0]), text(b[0]))) return c;
     return compareMatterNumbers(text(a[1]), text(b[1]));
   };
-  return spec;
+  return layout;
 }
 
-TableSpec timeRecordTable() {
+TableLayout timeRecordTable() {
   return billingRecordTable(files::kTimeRecordClientCodesArray, files::kTimeRecordMatterNumbersArray,
                             files::kTimeRecordDatesArray, files::kTimeRecordIndicesInUse,
                             files::kTimeRecordIndicesNotInUse, files::kTimeRecordData, kTimeRecordSize,
                             slot::kTimeRecords);
 }
 
-TableSpec costCreditRecordTable() {
+TableLayout costCreditRecordTable() {
   return billingRecordTable(files::kCostCreditRecordClientCodesArray,
                             files::kCostCreditRecordMatterNumbersArray, files::kCostCreditRecordDatesArray,
                             files::kCostCreditRecordIndicesInUse, files::kCostCreditRecordIndicesNotInUse,
                             files::kCostCreditRecordData, kCostCreditRecordSize, slot::kCostCreditRecords);
 }
 
-TableSpec paymentRecordTable() {
-  TableSpec spec;
-  spec.columns = {{files::kPaymentRecordClientCodesArray, ColumnKind::Text, kClientCodeWidth},
-                  {files::kPaymentRecordDatesArray, ColumnKind::Date, 0},
-                  {files::kPaymentRecordAmountsArray, ColumnKind::Text, kPaymentAmountWidth}};
-  spec.presenceFile = files::kPaymentRecordClientCodesArray;
-  spec.countSlot = slot::kPaymentRecords;
-  spec.order = [](const Key& a, const Key& b) {
+TableLayout paymentRecordTable() {
+  TableLayout layout;
+  layout.columns = {{files::kPaymentRecordClientCodesArray, ColumnKind::Text, kClientCodeWidth},
+                    {files::kPaymentRecordDatesArray, ColumnKind::Date, 0},
+                    {files::kPaymentRecordAmountsArray, ColumnKind::Text, kPaymentAmountWidth}};
+  layout.presenceFile = files::kPaymentRecordClientCodesArray;
+  layout.countSlot = slot::kPaymentRecords;
+  layout.order = [](const Key& a, const Key& b) {
     if (const int c = compareBytes(text(a[0]), text(b[0]))) return c;
     return compareDays(date(a[1]), date(b[1]));
   };
-  return spec;
+  return layout;
 }
 
 }  // namespace vrk::store

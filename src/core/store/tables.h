@@ -21,15 +21,15 @@ int compareMatterNumbers(std::string_view a, std::string_view b);
 int compareBytes(std::string_view a, std::string_view b);
 
 // Clients: the sorted client code list (ignoring case); N, F in slots 0 and 1.
-TableSpec clientTable();
+TableLayout clientTable();
 // Matters: client code by bytes, then matter number by value; slots 3 and 4.
-TableSpec matterTable();
+TableLayout matterTable();
 // Time and cost/credit records: client code, matter number by value, then whole day;
 // equal keys keep the order they were added in. Slots 5, 6 and 7, 8.
-TableSpec timeRecordTable();
-TableSpec costCreditRecordTable();
+TableLayout timeRecordTable();
+TableLayout costCreditRecordTable();
 // Payments: three parallel files (client code, date, amount), by client code then whole day;
 // no data file and no free list. N in slot 9.
-TableSpec paymentRecordTable();
+TableLayout paymentRecordTable();
 
 }  // namespace vrk::store

@@ -7,7 +7,12 @@
 namespace vrk::store {
 
 TEST(BillingPeriod, ProposedFromTodayAndShownInTheDialogBoxes) {
-  struct Case { CalendarDate today; const char* period; const char* month; const char* year; };
+  struct Case {
+    CalendarDate today;
+    const char* period;
+    const char* month;
+    const char* year;
+  };
   const Case cases[] = {
       {{2026, 12, 5}, "122026", "12", "2026"},
       {{2001, 3, 9}, "032001", "3", "2001"},
@@ -22,15 +27,28 @@ TEST(BillingPeriod, ProposedFromTodayAndShownInTheDialogBoxes) {
 }
 
 TEST(BillingPeriod, DialogOkSetsThePeriodOrShowsOneMessageAndAlwaysCloses) {
-  struct Case { const char* month; const char* year; const char* period; const char* message; };
+  struct Case {
+    const char* month;
+    const char* year;
+    const char* period;
+    const char* message;
+  };
   const Case cases[] = {
-      {"7", "2001", "072001", nullptr},  {"07", "2001", "072001", nullptr}, {"12", "2001", "122001", nullptr},
-      {"10", "0000", "100000", nullptr}, {"0", "2001", "052026", "INVALID MONTH ENTRY"},
-      {"13", "2001", "052026", "INVALID MONTH ENTRY"}, {"00", "2001", "052026", "INVALID MONTH ENTRY"},
-      {"1a", "2001", "052026", "INVALID MONTH ENTRY"}, {"", "2001", "052026", "INVALID MONTH ENTRY"},
-      {"123", "2001", "052026", "INVALID MONTH ENTRY"}, {" 7", "2001", "052026", "INVALID MONTH ENTRY"},
-      {"7", "01", "052026", "INVALID YEAR ENTRY"},      {"7", "20011", "052026", "INVALID YEAR ENTRY"},
-      {"7", "20a1", "052026", "INVALID YEAR ENTRY"},    {"7", "", "052026", "INVALID YEAR ENTRY"},
+      {"7", "2001", "072001", nullptr},
+      {"07", "2001", "072001", nullptr},
+      {"12", "2001", "122001", nullptr},
+      {"10", "0000", "100000", nullptr},
+      {"0", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"13", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"00", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"1a", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"123", "2001", "052026", "INVALID MONTH ENTRY"},
+      {" 7", "2001", "052026", "INVALID MONTH ENTRY"},
+      {"7", "01", "052026", "INVALID YEAR ENTRY"},
+      {"7", "20011", "052026", "INVALID YEAR ENTRY"},
+      {"7", "20a1", "052026", "INVALID YEAR ENTRY"},
+      {"7", "", "052026", "INVALID YEAR ENTRY"},
       {"0", "20a1", "052026", "INVALID MONTH ENTRY"},
   };
   for (const auto& c : cases) {
@@ -48,10 +66,16 @@ TEST(BillingPeriod, DialogOkSetsThePeriodOrShowsOneMessageAndAlwaysCloses) {
 }
 
 TEST(BillingPeriod, PriorAndNextPeriodsAndTheLabel) {
-  struct Case { const char* period; const char* prior; const char* next; };
+  struct Case {
+    const char* period;
+    const char* prior;
+    const char* next;
+  };
   const Case cases[] = {
-      {"012001", "122000", "022001"}, {"102001", "092001", "112001"},
-      {"112001", "102001", "122001"}, {"122000", "112000", "012001"},
+      {"012001", "122000", "022001"},
+      {"102001", "092001", "112001"},
+      {"112001", "102001", "122001"},
+      {"122000", "112000", "012001"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(priorBillingPeriod(c.period), c.prior);
@@ -59,7 +83,8 @@ TEST(BillingPeriod, PriorAndNextPeriodsAndTheLabel) {
   }
   EXPECT_EQ(billingPeriodLabel("072001"), "Billing Period is  07/2001");
   EXPECT_TRUE(isBillingPeriod("072001"));
-  for (const char* bad : {"132001", "002001", "72001", "07200a", ""}) EXPECT_FALSE(isBillingPeriod(bad)) << bad;
+  for (const char* bad : {"132001", "002001", "72001", "07200a", ""})
+    EXPECT_FALSE(isBillingPeriod(bad)) << bad;
 }
 
 TEST(BillingPeriod, OpeningCreatesTheFolderOnceAndReportsAFailure) {
@@ -73,7 +98,8 @@ TEST(BillingPeriod, OpeningCreatesTheFolderOnceAndReportsAFailure) {
   EXPECT_TRUE(std::filesystem::exists(folder / "Dimensions.Dat"));
 
   const auto missingParent = billingPeriodFolder(data.path().string() + "/gone/", "072001");
-  EXPECT_EQ(ensureBillingPeriodFolder(missingParent).rfind("THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED", 0),
+  EXPECT_EQ(ensureBillingPeriodFolder(missingParent)
+                .rfind("THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED", 0),
             0u);
 }
 

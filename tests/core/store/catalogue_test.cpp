@@ -17,7 +17,8 @@ TEST(PresenceChecks, StopAtTheFirstMissingFileInOrder) {
   for (const char* name : {"Dimensions.Dat", "AttorneyInitials.Dat", "FeeSchedules.Dat"})
     test::writeFile(folder / name, "");
   EXPECT_EQ(firstMissingFile(folder.path(), PresenceCheck::FeeScheduleData), std::nullopt);
-  EXPECT_EQ(firstMissingFile(folder.path(), PresenceCheck::ClientData), std::optional<std::string>("ClientCodes.Dat"));
+  EXPECT_EQ(firstMissingFile(folder.path(), PresenceCheck::ClientData),
+            std::optional<std::string>("ClientCodes.Dat"));
 
   // Matters pass without their data file; payments need none.
   for (const char* name : {"MatterClientCodesArray.Dat", "MatterNumbersArray.Dat", "MatterIndicesInUse.Dat",

@@ -5,9 +5,12 @@
 namespace vrk::store {
 
 TEST(StoredDates, KnownDays) {
-  struct Case { CalendarDate date; double stored; };
+  struct Case {
+    CalendarDate date;
+    double stored;
+  };
   const Case cases[] = {
-      {{1899, 12, 30}, 0}, {{1899, 12, 31}, 1}, {{1900, 3, 1}, 61},
+      {{1899, 12, 30}, 0},   {{1899, 12, 31}, 1},   {{1900, 3, 1}, 61},
       {{2000, 1, 1}, 36526}, {{2001, 7, 1}, 37073}, {{2026, 12, 5}, 46361},
   };
   for (const auto& c : cases) {

@@ -26,14 +26,14 @@ struct Row {
 // The model follows the rules literally: a linear scan for the place of a new key, the oldest
 // free slot first, a freed slot at the back of the free list.
 struct Model {
-  explicit Model(TableSpec s) : spec(std::move(s)) {}
+  explicit Model(TableLayout s) : layout(std::move(s)) {}
 
   std::size_t insertPosition(const Key& key) const {
     std::size_t p = 0;
-    while (p < rows.size() && spec.order(rows[p].key, key) <= 0) ++p;
+    while (p < rows.size() && layout.order(rows[p].key, key) <= 0) ++p;
     return p;
   }
-  bool hasData() const { return !spec.slotFile.empty(); }
+  bool hasData() const { return !layout.slotFile.empty(); }
 
   void add(const Key& key, const std::string& record) {
     std::int32_t slot = static_cast<std::int32_t>(rows.size());
@@ -58,7 +58,7 @@ struct Model {
                rows.begin() + static_cast<std::ptrdiff_t>(first + count));
   }
   void changeKey(std::size_t s, const Key& key) {
-    if (spec.order(rows[s].key, key) == 0) {
+    if (layout.order(rows[s].key, key) == 0) {
       rows[s].key = key;
       return;
     }
@@ -74,7 +74,7 @@ struct Model {
     data[rows[p].slot] = record;
   }
 
-  TableSpec spec;
+  TableLayout layout;
   std::vector<Row> rows;
   std::deque<std::int32_t> free;
   std::map<std::int32_t, std::string> data;
@@ -85,7 +85,9 @@ class Generator {
   explicit Generator(unsigned seed) : random_(seed) {}
   std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
   template <typename T>
-  const T& pick(const std::vector<T>& items) { return items[below(items.size())]; }
+  const T& pick(const std::vector<T>& items) {
+    return items[below(items.size())];
+  }
   std::string record(std::size_t size) {
     std::string bytes(size, '\0');
     for (auto& c : bytes) c = static_cast<char>(below(256));
@@ -103,7 +105,7 @@ std::uint64_t fileSize(const std::filesystem::path& path) {
 void checkAgainstModel(const std::filesystem::path& folder, const Model& model, const std::string& step) {
   SCOPED_TRACE(step);
   Transaction tx(folder);
-  RecordTable table(model.spec, tx);
+  RecordTable table(model.layout, tx);
   const std::size_t n = model.rows.size();
   const std::size_t f = model.free.size();
   ASSERT_EQ(table.size(), n);
@@ -119,9 +121,9 @@ void checkAgainstModel(const std::filesystem::path& folder, const Model& model, 
 
   // Invariants: every key file holds exactly N entries; the data file N + F records; every data
   // slot stands once; the free-slot file exists only while F > 0; an empty table has no files.
-  const auto counts = readCounts(tx, model.spec.countSlot, 1);
+  const auto counts = readCounts(tx, model.layout.countSlot, 1);
   ASSERT_EQ(counts[0], static_cast<std::int32_t>(n));
-  for (const auto& column : model.spec.columns) {
+  for (const auto& column : model.layout.columns) {
     if (column.kind == ColumnKind::SortedTextList) {
       ASSERT_EQ(parseTextList(test::readFile(folder / column.file)).size(), n);
     } else {
@@ -131,11 +133,11 @@ void checkAgainstModel(const std::filesystem::path& folder, const Model& model, 
     ASSERT_EQ(std::filesystem::exists(folder / column.file), n > 0) << column.file;
   }
   if (!model.hasData()) return;
-  ASSERT_EQ(readCounts(tx, model.spec.freeCountSlot, 1)[0], static_cast<std::int32_t>(f));
-  ASSERT_EQ(fileSize(folder / model.spec.slotFile), n * 4);
-  ASSERT_EQ(fileSize(folder / model.spec.dataFile), (n + f) * model.spec.recordSize);
-  ASSERT_EQ(std::filesystem::exists(folder / model.spec.freeFile), f > 0);
-  ASSERT_EQ(std::filesystem::exists(folder / model.spec.dataFile), n > 0);
+  ASSERT_EQ(readCounts(tx, model.layout.freeCountSlot, 1)[0], static_cast<std::int32_t>(f));
+  ASSERT_EQ(fileSize(folder / model.layout.slotFile), n * 4);
+  ASSERT_EQ(fileSize(folder / model.layout.dataFile), (n + f) * model.layout.recordSize);
+  ASSERT_EQ(std::filesystem::exists(folder / model.layout.freeFile), f > 0);
+  ASSERT_EQ(std::filesystem::exists(folder / model.layout.dataFile), n > 0);
   std::set<std::int32_t> slots(table.dataSlots().begin(), table.dataSlots().end());
   slots.insert(table.freeSlots().begin(), table.freeSlots().end());
   ASSERT_EQ(slots.size(), n + f);
@@ -147,23 +149,23 @@ void checkAgainstModel(const std::filesystem::path& folder, const Model& model, 
 
 // Runs `steps` random operations; `makeKey` draws a key, `unique` says whether keys must be new
 // (clients refuse a code already present).
-void runModel(TableSpec spec, unsigned seed, int steps, const std::function<Key(Generator&)>& makeKey,
+void runModel(TableLayout layout, unsigned seed, int steps, const std::function<Key(Generator&)>& makeKey,
               bool unique) {
   SCOPED_TRACE("seed " + std::to_string(seed));
   test::TempFolder folder;
-  Model model(spec);
+  Model model(layout);
   Generator random(seed);
   const auto freshKey = [&]() {
     for (;;) {
       Key key = makeKey(random);
       const bool taken = std::any_of(model.rows.begin(), model.rows.end(),
-                                     [&](const Row& row) { return model.spec.order(row.key, key) == 0; });
+                                     [&](const Row& row) { return model.layout.order(row.key, key) == 0; });
       if (!unique || !taken) return key;
     }
   };
   for (int step = 0; step < steps; ++step) {
     Transaction tx(folder.path());
-    RecordTable table(spec, tx);
+    RecordTable table(layout, tx);
     const std::size_t n = model.rows.size();
     const std::size_t choice = random.below(n < 3 ? 3 : 10);
     std::string what;
@@ -173,7 +175,7 @@ void runModel(TableSpec spec, unsigned seed, int steps, const std::function<Key(
       const std::size_t size = model.rows.size();
       if (choice <= 4 || size == 0) {
         const Key key = freshKey();
-        const std::string record = model.hasData() ? random.record(spec.recordSize) : std::string();
+        const std::string record = model.hasData() ? random.record(layout.recordSize) : std::string();
         table.add(key, record);
         model.add(key, record);
         what += " add";
@@ -197,7 +199,7 @@ void runModel(TableSpec spec, unsigned seed, int steps, const std::function<Key(
         what += " change key";
       } else {
         const std::size_t p = random.below(size);
-        const std::string record = random.record(spec.recordSize);
+        const std::string record = random.record(layout.recordSize);
         table.changeRecord(p, record);
         model.changeRecord(p, record);
         what += " change record";

@@ -24,7 +24,9 @@ std::vector<std::int32_t> ints(const std::filesystem::path& path) {
 
 class ClientTableTest : public ::testing::Test {
  protected:
-  void add(const std::string& code) { apply([&](RecordTable& t) { t.add({code}, clientRecord(code)); }); }
+  void add(const std::string& code) {
+    apply([&](RecordTable& t) { t.add({code}, clientRecord(code)); });
+  }
   void remove(const std::string& code) {
     apply([&](RecordTable& t) { t.remove(*t.find({code})); });
   }
@@ -59,7 +61,9 @@ TEST_F(ClientTableTest, DeleteFreesASlotAndTheNextAddReusesIt) {
   EXPECT_EQ(counts()[0], 3);
   EXPECT_EQ(counts()[1], 0);
   EXPECT_EQ(dataRecords(), 3u);
-  EXPECT_EQ(test::readFile(folder / "ClientData.Dat").substr(kClientRecordSize, 2), "\x01" "D");
+  EXPECT_EQ(test::readFile(folder / "ClientData.Dat").substr(kClientRecordSize, 2),
+            "\x01"
+            "D");
 }
 
 TEST_F(ClientTableTest, FreedSlotsAreReusedFirstFreedFirst) {
@@ -130,11 +134,11 @@ TEST(RecordTable, RewritingUnchangedEntriesGivesTheSameBytes) {
   const auto before = test::snapshot(folder);
   {
     Transaction tx(folder);
-    for (const auto& spec : {clientTable(), matterTable(), timeRecordTable(), costCreditRecordTable(),
-                             paymentRecordTable()}) {
-      RecordTable table(spec, tx);
+    for (const auto& layout :
+         {clientTable(), matterTable(), timeRecordTable(), costCreditRecordTable(), paymentRecordTable()}) {
+      RecordTable table(layout, tx);
       for (std::size_t p = 0; p < table.size(); ++p) table.changeKey(p, table.keyAt(p));
-      if (!spec.dataFile.empty())
+      if (!layout.dataFile.empty())
         for (std::size_t p = 0; p < table.size(); ++p) table.changeRecord(p, table.readRecord(p));
     }
     EXPECT_TRUE(tx.hasChanges());
@@ -176,7 +180,9 @@ TEST(RecordTable, RemovingARunFreesItsSlotsInPositionOrder) {
   EXPECT_EQ(ints(folder / "MatterIndicesNotInUse.Dat"), (std::vector<std::int32_t>{1, 2}));
   EXPECT_EQ(ints(folder / "Dimensions.Dat")[3], 1);
   EXPECT_EQ(ints(folder / "Dimensions.Dat")[4], 2);
-  EXPECT_EQ(test::readFile(folder / "MatterNumbersArray.Dat"), std::string("\x01" "3\0\0\0\0", 6));
+  EXPECT_EQ(test::readFile(folder / "MatterNumbersArray.Dat"), std::string("\x01"
+                                                                           "3\0\0\0\0",
+                                                                           6));
 }
 
 TEST(RecordTable, PaymentsHaveThreeParallelFilesAndNoSlots) {
@@ -197,8 +203,8 @@ TEST(RecordTable, PaymentsHaveThreeParallelFilesAndNoSlots) {
     payments.removeRun(0, 2);
     tx.commit();
   }
-  for (const char* name : {"PaymentRecordClientCodesArray.Dat", "PaymentRecordDatesArray.Dat",
-                           "PaymentRecordAmountsArray.Dat"})
+  for (const char* name :
+       {"PaymentRecordClientCodesArray.Dat", "PaymentRecordDatesArray.Dat", "PaymentRecordAmountsArray.Dat"})
     EXPECT_FALSE(std::filesystem::exists(folder / name)) << name;
 }
 
