@@ -1,9 +1,13 @@
 // Stops a commit at every write point, as a crash would, and shows that reopening the folder
 // gives exactly the old or the new state.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "core/store/journal.h"
 #include "core/store/record_table.h"
+#include "core/store/store_error.h"
 #include "core/store/tables.h"
 #include "support/temp_folder.h"
 
@@ -110,6 +114,59 @@ TEST(CommitFaults, AWriteCutShortByTheCrashIsRepairedToo) {
       },
       true);
   crashAtEveryPoint([](RecordTable& table) { table.remove(0); }, true);
+}
+
+}  // namespace vrk::store
+
+namespace vrk::store {
+namespace {
+
+// Lowers the largest file size this process may write, as a nearly full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+}  // namespace
+
+TEST(CommitFaults, AFullDiskLeavesTheOldStateAndNamesWhatFailed) {
+  struct Case {
+    rlim_t limit;
+    const char* failing;  // the journal does not fit, or the data file cannot grow
+  };
+  const Case cases[] = {{100, "072001"}, {1600, "TimeRecordData.Dat"}};
+  for (const auto& c : cases) {
+    test::TempFolder temp;
+    const auto folder = test::copySampleOffice(temp.path());
+    {
+      Transaction tx(folder);  // takes the free slot, so the next add must grow the data file
+      RecordTable(timeRecordTable(), tx).add({std::string("ZED"), std::string("0"), 37080.0},
+                                             std::string(kTimeRecordSize, 'a'));
+      tx.commit();
+    }
+    const auto before = test::snapshot(folder);
+    try {
+      Transaction tx(folder);
+      RecordTable(timeRecordTable(), tx).add({std::string("AAA"), std::string("0"), 37080.0},
+                                             std::string(kTimeRecordSize, 'b'));
+      FileSizeLimit full(c.limit);
+      tx.commit();
+      ADD_FAILURE() << "commit should fail at limit " << c.limit;
+    } catch (const StoreError& error) {
+      EXPECT_EQ(error.path().filename(), c.failing);
+    }
+    EXPECT_EQ(test::snapshot(folder), before) << "limit " << c.limit;
+  }
 }
 
 }  // namespace vrk::store
