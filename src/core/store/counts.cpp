@@ -13,7 +13,7 @@ std::vector<std::int32_t> readCounts(const Transaction& tx, int first, int count
   if (!tx.exists(files::kDimensions)) throw StoreError(path, "The counts file is missing");
   const auto needed = static_cast<std::uint64_t>(first + count) * 4;
   if (tx.size(files::kDimensions) < needed) throw StoreError(path, "The counts file is damaged (too short)");
-  const auto values = decodeInt32s(tx.readRange(files::kDimensions, static_cast<std::uint64_t>(first) * 4,
+  auto values = decodeInt32s(tx.readRange(files::kDimensions, static_cast<std::uint64_t>(first) * 4,
                                                 static_cast<std::uint64_t>(count) * 4),
                                    static_cast<std::size_t>(count));
   if (std::any_of(values.begin(), values.end(), [](std::int32_t v) { return v < 0; }))

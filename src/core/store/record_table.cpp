@@ -17,7 +17,8 @@ RecordTable::RecordTable(TableLayout layout, Transaction& tx) : layout_(std::mov
     count_ = static_cast<std::size_t>(readCounts(tx_, layout_.countSlot, 1)[0]);
     if (layout_.freeCountSlot >= 0)
       freeCount = static_cast<std::size_t>(readCounts(tx_, layout_.freeCountSlot, 1)[0]);
-  } else if (tx_.exists(files::kDimensions) && tx_.size(files::kDimensions) >= (layout_.countSlot + 1) * 4U) {
+  } else if (tx_.exists(files::kDimensions) &&
+             tx_.size(files::kDimensions) >= static_cast<std::uint64_t>(layout_.countSlot + 1) * 4) {
     const auto counted = readCounts(tx_, layout_.countSlot, 1)[0];
     if (counted > 0)
       throw StoreError(tx_.pathOf(layout_.presenceFile),
