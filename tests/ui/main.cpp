@@ -1,6 +1,0 @@
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  return 0;
-}
