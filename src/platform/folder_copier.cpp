@@ -163,24 +163,23 @@ fs::path plain(const fs::path& path) {
 
 }  // namespace
 
-CopyResult RecursiveFolderCopier::copyInto(const fs::path& source, const fs::path& destinationDir,
-                                           const std::function<void(const CopyProgress&)>& progress) {
+CopyResult RecursiveFolderCopier::copyTo(const fs::path& source, const fs::path& targetFolder,
+                                         const Progress& progress) {
   std::error_code error;
   const fs::path from = plain(source);
   if (!fs::exists(from, error)) return failure("The folder " + shown(source) + " does not exist.");
-  if (!from.has_filename()) return failure("The folder " + shown(source) + " has no name to copy it under.");
 
-  const fs::path into = plain(destinationDir);
-  if (fs::exists(into, error) && !fs::is_directory(into, error))
-    return failure("The destination " + shown(destinationDir) + " is a file, not a folder.");
-  // The copy keeps the name the source was given, even when that name is a link.
-  const fs::path target = into / from.filename();
+  const fs::path target = plain(targetFolder);
+  if (fs::exists(target, error) && !fs::is_directory(target, error))
+    return failure("The destination " + shown(targetFolder) + " is a file, not a folder.");
+  if (fs::exists(target.parent_path(), error) && !fs::is_directory(target.parent_path(), error))
+    return failure("The destination " + shown(target.parent_path()) + " is a file, not a folder.");
   if (isWithin(fs::weakly_canonical(target, error), fs::weakly_canonical(from, error)))
     return failure("The folder " + shown(source) + " cannot be copied into itself (" + shown(target) + ").");
 
-  fs::create_directories(into, error);
+  fs::create_directories(target.parent_path(), error);
   if (error)
-    return failure("The folder " + shown(destinationDir) + " cannot be created: " + reason(error) + ".");
+    return failure("The folder " + shown(target.parent_path()) + " cannot be created: " + reason(error) + ".");
 
   Plan plan;
   if (CopyResult result = planCopy(from, target, plan); !result.ok) return result;

@@ -5,7 +5,7 @@
 
 namespace vrk::platform {
 
-// Copies source into destinationDir/<name of source> (destinationDir is created when missing).
+// Copies the contents of source into target (created when missing, with its parents).
 // Same-named files are replaced; files and folders only at the destination stay. Each file is
 // written to a temporary name beside its target, synced and renamed into place, so an
 // interrupted or failed copy never leaves a half-written file under the real name. The copy
@@ -15,9 +15,8 @@ namespace vrk::platform {
 // writable). Symbolic links to folders are not followed.
 class RecursiveFolderCopier : public services::FolderCopier {
  public:
-  services::CopyResult copyInto(const std::filesystem::path& source,
-                                const std::filesystem::path& destinationDir,
-                                const std::function<void(const services::CopyProgress&)>& progress) override;
+  services::CopyResult copyTo(const std::filesystem::path& source, const std::filesystem::path& target,
+                              const Progress& progress) override;
 };
 
 }  // namespace vrk::platform

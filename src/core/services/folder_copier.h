@@ -22,12 +22,22 @@ struct CopyResult {
 
 class FolderCopier {
  public:
+  using Progress = std::function<void(const CopyProgress&)>;
   virtual ~FolderCopier() = default;
+
+  // Copies everything in the folder `source` into the folder `target` (created when missing).
+  // Same-named files are replaced without asking; files only at the target stay.
+  virtual CopyResult copyTo(const std::filesystem::path& source, const std::filesystem::path& target,
+                            const Progress& progress) = 0;
+
   // Copies `source` into `destinationDir` under its own name: destinationDir/<name of source>.
-  // Same-named files are replaced without asking; files only at the destination stay.
-  virtual CopyResult copyInto(const std::filesystem::path& source,
-                              const std::filesystem::path& destinationDir,
-                              const std::function<void(const CopyProgress&)>& progress) = 0;
+  CopyResult copyInto(const std::filesystem::path& source, const std::filesystem::path& destinationDir,
+                      const Progress& progress) {
+    std::filesystem::path from = source.lexically_normal();
+    if (!from.has_filename() && from.has_relative_path()) from = from.parent_path();
+    if (!from.has_filename()) return {false, "The folder " + source.string() + " has no name to copy it under."};
+    return copyTo(source, destinationDir / from.filename(), progress);
+  }
 };
 
 }  // namespace vrk::services
