@@ -27,12 +27,7 @@ Fields storedFields(const Fields& fields) {
   return stored;
 }
 
-std::string shown(const std::string& stored) {
-  std::string text = text::utf8FromCp1252(stored);
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-    text.replace(at, 2, "\n");
-  return text;
-}
+std::string shown(const std::string& stored) { return dialog::plainLineBreaks(text::utf8FromCp1252(stored)); }
 
 void printSignature(std::ostream& out, const Signature& signature) {
   out << "  " << signature.name;

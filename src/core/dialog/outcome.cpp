@@ -12,4 +12,19 @@ const char* messageKindName(MessageKind kind) {
   return "error";
 }
 
+std::string plainLineBreaks(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out += c;
+      continue;
+    }
+    out += '\n';
+    const char pair = c == '\r' ? '\n' : '\r';
+    if (i + 1 < text.size() && text[i + 1] == pair) ++i;
+  }
+  return out;
+}
+
 }  // namespace vrk::dialog

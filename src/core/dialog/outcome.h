@@ -13,6 +13,7 @@ enum class MessageKind { Error, Warning, Information, Confirmation };
 struct Message {
   MessageKind kind = MessageKind::Error;
   std::string text;
+  bool question = false;  // a Yes/No box, already asked through the Prompter
 
   bool operator==(const Message&) const = default;
 };
@@ -34,6 +35,9 @@ struct Outcome {
   bool closed() const { return closing != Closing::Stay; }
 };
 
-const char* messageKindName(MessageKind kind);  // "error", "warning", "information", "confirmation"
+const char* messageKindName(MessageKind kind);
+
+// A message's text with each of its line breaks ("\r\n", "\n\r", "\n" or "\r") as one "\n".
+std::string plainLineBreaks(const std::string& text);  // "error", "warning", "information", "confirmation"
 
 }  // namespace vrk::dialog

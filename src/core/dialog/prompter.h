@@ -10,15 +10,16 @@ namespace vrk::dialog {
 class Prompter {
  public:
   virtual ~Prompter() = default;
-  // Shows a confirmation box with Yes and No; true for Yes.
-  virtual bool askYesNo(const std::string& text) = 0;
+  // Shows a box of the given kind with Yes and No buttons; true for Yes.
+  virtual bool askYesNo(const std::string& text, MessageKind kind) = 0;
 };
 
 // Asks through the prompter and records the question in the outcome among its messages, so the
 // outcome lists every box the user saw, in order.
-inline bool ask(Outcome& outcome, Prompter& prompter, std::string text) {
-  const bool yes = prompter.askYesNo(text);
-  outcome.add(MessageKind::Confirmation, std::move(text));
+inline bool ask(Outcome& outcome, Prompter& prompter, std::string text,
+                MessageKind kind = MessageKind::Confirmation) {
+  const bool yes = prompter.askYesNo(text, kind);
+  outcome.messages.push_back({kind, std::move(text), true});
   return yes;
 }
 
@@ -26,7 +27,7 @@ inline bool ask(Outcome& outcome, Prompter& prompter, std::string text) {
 class FixedPrompter : public Prompter {
  public:
   explicit FixedPrompter(bool answer) : answer_(answer) {}
-  bool askYesNo(const std::string& text) override {
+  bool askYesNo(const std::string& text, MessageKind) override {
     asked_ = text;
     ++count_;
     return answer_;
