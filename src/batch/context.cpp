@@ -39,6 +39,7 @@ Context makeContext(const CommandLine& line) {
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
   if (!context.dataFilesPath.empty() && context.dataFilesPath.back() != separator)
     context.dataFilesPath += separator;
+  context.answer = line.answer;
   context.period = line.period.empty() ? store::defaultBillingPeriod(context.today) : line.period;
   if (!store::isBillingPeriod(context.period))
     throw UsageError("--period needs a billing period as MMYYYY, not " + context.period);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/services/settings_store.h"
@@ -17,6 +18,7 @@ struct Context {
   std::string dataFilesPath;  // ends in a separator; empty when none is known
   std::string period;         // MMYYYY
   store::CalendarDate today;
+  std::optional<bool> answer;  // --yes / --no, for questions a document's checks may ask
 
   // The current billing period's folder; UsageError when no data directory is known.
   std::filesystem::path folder() const;
