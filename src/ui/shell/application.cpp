@@ -1,0 +1,162 @@
+#include "ui/shell/application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "core/shell/guards.h"
+#include "core/shell/start_up.h"
+#include "core/store/billing_period.h"
+#include "core/store/store_error.h"
+#include "platform/text_codec.h"
+#include "ui/common/message_boxes.h"
+#include "ui/common/printer_choice.h"
+#include "ui/shell/billing_period_query_box.h"
+#include "ui/shell/clients_form.h"
+#include "ui/shell/create_directory_form.h"
+#include "ui/shell/invoice_number_query_box.h"
+#include "ui/shell/opening_form.h"
+#include "ui/shell/pick_directory_form.h"
+
+namespace vrk::ui {
+namespace {
+
+constexpr const char* kScreenTooSmall = "THIS APPLICATION REQUIRES A SCREEN RESOLUTION SETTING OF 1024 BY 768 OR HIGHER";
+
+// The first-run windows, as core's start-up asks for them.
+class WindowStartUpDialogs : public shell::StartUpDialogs {
+ public:
+  WindowStartUpDialogs(Application& app, QWidget* parent) : app_(app), parent_(parent) {}
+  std::optional<std::string> pickParentDirectory() override {
+    const QString parent = app_.pickDirectoryForm()->pickParent();
+    if (parent.isEmpty()) return std::nullopt;
+    return platform::toStored(parent);
+  }
+  bool confirmCreateDirectory(const std::string& label) override {
+    return app_.createDirectoryForm()->ask(platform::fromStored(dialog::plainLineBreaks(label)));
+  }
+  std::optional<int> askFirstInvoiceNumber() override { return app_.invoiceNumberBox()->ask(); }
+  void show(const dialog::Message& message) override { showMessage(parent_, message); }
+
+ private:
+  Application& app_;
+  QWidget* parent_;
+};
+
+}  // namespace
+
+Application::Application(AppServices& services) : services_(services) {
+  // Every window is made once, the opening window first, and reused until the program ends.
+  opening_ = std::make_unique<TOpeningForm>();
+  main_ = std::make_unique<TClientsForm>();
+  periodBox_ = std::make_unique<TBillingPeriodQueryBox>(services_.session, main_.get());
+  pickDirectory_ = std::make_unique<TPickDirectoryForm>(opening_.get());
+  createDirectory_ = std::make_unique<TCreateDirectoryForm>(opening_.get());
+  invoiceNumber_ = std::make_unique<TInvoiceNumberQueryBox>(opening_.get());
+
+  connect(opening_.get(), &TOpeningForm::continueRequested, this, &Application::continueStartUp);
+  connect(opening_.get(), &TOpeningForm::backupRequested, this, &Application::backupFromOpening);
+  connect(opening_.get(), &TOpeningForm::restoreRequested, this, &Application::restoreFromOpening);
+  connect(opening_.get(), &TOpeningForm::helpRequested, this, &Application::showHelp);
+  connect(opening_.get(), &TOpeningForm::exitRequested, this, &Application::endProgram);
+
+  connect(main_.get(), &TClientsForm::commandRequested, this,
+          [this](const shell::Command* command) { runCommand(*command); });
+  connect(main_.get(), &TClientsForm::periodShouldOpen, this, &Application::openBillingPeriod);
+  connect(main_.get(), &TClientsForm::changeBillingPeriodRequested, this, &Application::changeBillingPeriod);
+  connect(main_.get(), &TClientsForm::changePrinterRequested, this,
+          [this] { services_.printer.choose(main_.get()); });
+  // Every operation runs to its end and leaves nothing loaded behind, so the exit has no
+  // in-memory tables left to clear.
+  connect(main_.get(), &TClientsForm::exitRequested, this, &Application::endProgram);
+  connect(main_.get(), &TClientsForm::endRequested, this, &Application::endProgram);
+  connect(main_.get(), &TClientsForm::backupRequested, this, &Application::showBackup);
+  connect(main_.get(), &TClientsForm::restoreRequested, this, &Application::showRestore);
+  connect(main_.get(), &TClientsForm::helpRequested, this, &Application::showHelp);
+}
+
+Application::~Application() = default;
+
+void Application::start() {
+  opening_->show();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize size = screen->size();
+    if (size.width() < 1024 || size.height() < 768)
+      showMessage(opening_.get(), {dialog::MessageKind::Warning, kScreenTooSmall});
+  }
+}
+
+bool Application::readSettings(bool restoring) {
+  WindowStartUpDialogs dialogs(*this, opening_.get());
+  const auto read = shell::readSettingsOrSetUp(services_.settings, dialogs, services_.session);
+  if (read.endProgram || (restoring && read.declinedCreate)) {
+    endProgram();
+    return false;
+  }
+  return true;
+}
+
+void Application::continueStartUp() {
+  if (!readSettings(false)) return;
+  services_.session.billingPeriod = store::defaultBillingPeriod(services_.clock.today());
+  periodBox_->exec();
+  services_.session.lastEntryDate = services_.clock.today();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) main_->setGeometry(screen->availableGeometry());
+  main_->showMaximized();
+}
+
+void Application::backupFromOpening() {
+  if (readSettings(false)) showBackup();
+}
+
+void Application::restoreFromOpening() {
+  if (readSettings(true)) showRestore();
+}
+
+void Application::openBillingPeriod() {
+  if (services_.session.billingPeriod.empty()) return;
+  main_->setBillingPeriodLabel(QString::fromStdString(store::billingPeriodLabel(services_.session.billingPeriod)));
+  const std::string problem = store::ensureBillingPeriodFolder(services_.session.folder());
+  if (!problem.empty()) showMessage(main_.get(), {dialog::MessageKind::Error, problem});
+  opening_->hide();
+}
+
+void Application::changeBillingPeriod() {
+  periodBox_->exec();
+  openBillingPeriod();
+}
+
+void Application::runCommand(const shell::Command& command) {
+  try {
+    MessageBoxPrompter prompter(main_.get());
+    const auto outcome =
+        shell::runGuards(command, services_.session.dataFilesPath, services_.session.billingPeriod, prompter);
+    showOutcome(main_.get(), outcome);
+    if (outcome.closing != dialog::Closing::Ok) return;
+    const auto dialog = commandDialogs_.find(command.dialog);
+    if (dialog == commandDialogs_.end()) {
+      showMessage(main_.get(), {dialog::MessageKind::Information,
+                                "\"" + command.label + "\" is not available in this version yet."});
+      return;
+    }
+    dialog->second(main_.get());
+  } catch (const store::StoreError& error) {
+    showMessage(main_.get(), {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
+  }
+}
+
+void Application::addCommandDialog(const std::string& dialogName, std::function<void(QWidget*)> open) {
+  commandDialogs_[dialogName] = std::move(open);
+}
+
+void Application::showHelp(int page) { (void)page; }
+void Application::showBackup() {}
+void Application::showRestore() {}
+
+void Application::endProgram() {
+  main_->hide();
+  opening_->hide();
+  QCoreApplication::quit();
+}
+
+}  // namespace vrk::ui

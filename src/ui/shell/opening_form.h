@@ -1,0 +1,28 @@
+// TOpeningForm: the window the program opens with (Continue, Exit, File and Help menus).
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+namespace vrk::ui {
+
+class TOpeningForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TOpeningForm(QWidget* parent = nullptr);
+
+ Q_SIGNALS:
+  void continueRequested();
+  void backupRequested();
+  void restoreRequested();
+  void helpRequested(int page);  // index into the help pages, in menu order
+  void exitRequested();
+};
+
+// The Help menu's entries, in order, shared by the opening and the main window; `indent` is
+// the blanks each entry starts with.
+void addHelpMenu(QMainWindow* window, const QString& title, const QString& indent,
+                 const std::function<void(int)>& open);
+
+}  // namespace vrk::ui
