@@ -33,6 +33,8 @@ const Registry& registry() {
   static const Registry all = [] {
     Registry r;
     registerShellActions(r);
+    registerHelpActions(r);
+    registerBackupActions(r);
     return r;
   }();
   return all;

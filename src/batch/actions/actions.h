@@ -6,5 +6,7 @@ namespace vrk::batch {
 class Registry;
 
 void registerShellActions(Registry& registry);  // billing period, data-file checks
+void registerHelpActions(Registry& registry);   // the help pages
+void registerBackupActions(Registry& registry);  // backup and restore of the data directory
 
 }  // namespace vrk::batch

@@ -11,6 +11,10 @@
 #include "platform/text_codec.h"
 #include "ui/common/message_boxes.h"
 #include "ui/common/printer_choice.h"
+#include "ui/backup/backup_data_files_form.h"
+#include "ui/backup/restore_data_files_form.h"
+#include "core/help/help_pages.h"
+#include "ui/help/help_page_forms.h"
 #include "ui/shell/billing_period_query_box.h"
 #include "ui/shell/clients_form.h"
 #include "ui/shell/create_directory_form.h"
@@ -53,6 +57,9 @@ Application::Application(AppServices& services) : services_(services) {
   pickDirectory_ = std::make_unique<TPickDirectoryForm>(opening_.get());
   createDirectory_ = std::make_unique<TCreateDirectoryForm>(opening_.get());
   invoiceNumber_ = std::make_unique<TInvoiceNumberQueryBox>(opening_.get());
+  backup_ = std::make_unique<TBackupDataFilesForm>(services_, main_.get());
+  restore_ = std::make_unique<TRestoreDataFilesForm>(services_, main_.get());
+  for (const auto& info : help::helpPages()) helpPages_.push_back(makeHelpPage(info.page, services_, nullptr));
 
   connect(opening_.get(), &TOpeningForm::continueRequested, this, &Application::continueStartUp);
   connect(opening_.get(), &TOpeningForm::backupRequested, this, &Application::backupFromOpening);
@@ -149,9 +156,12 @@ void Application::addCommandDialog(const std::string& dialogName, std::function<
   commandDialogs_[dialogName] = std::move(open);
 }
 
-void Application::showHelp(int page) { (void)page; }
-void Application::showBackup() {}
-void Application::showRestore() {}
+void Application::showHelp(int page) {
+  if (page < 0 || page >= static_cast<int>(helpPages_.size())) return;
+  helpPages_[static_cast<std::size_t>(page)]->exec();
+}
+void Application::showBackup() { backup_->exec(); }
+void Application::showRestore() { restore_->exec(); }
 
 void Application::endProgram() {
   main_->hide();

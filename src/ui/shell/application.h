@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/shell/commands.h"
 #include "ui/common/app_services.h"
@@ -18,6 +19,9 @@ class TBillingPeriodQueryBox;
 class TPickDirectoryForm;
 class TCreateDirectoryForm;
 class TInvoiceNumberQueryBox;
+class TBackupDataFilesForm;
+class TRestoreDataFilesForm;
+class HelpPageForm;
 
 class Application : public QObject {
   Q_OBJECT
@@ -50,6 +54,8 @@ class Application : public QObject {
   TPickDirectoryForm* pickDirectoryForm() const { return pickDirectory_.get(); }
   TCreateDirectoryForm* createDirectoryForm() const { return createDirectory_.get(); }
   TInvoiceNumberQueryBox* invoiceNumberBox() const { return invoiceNumber_.get(); }
+  TBackupDataFilesForm* backupForm() const { return backup_.get(); }
+  TRestoreDataFilesForm* restoreForm() const { return restore_.get(); }
 
  private:
   bool readSettings(bool restoring);
@@ -63,6 +69,9 @@ class Application : public QObject {
   std::unique_ptr<TPickDirectoryForm> pickDirectory_;
   std::unique_ptr<TCreateDirectoryForm> createDirectory_;
   std::unique_ptr<TInvoiceNumberQueryBox> invoiceNumber_;
+  std::unique_ptr<TBackupDataFilesForm> backup_;
+  std::unique_ptr<TRestoreDataFilesForm> restore_;
+  std::vector<std::unique_ptr<HelpPageForm>> helpPages_;  // in the order of the Help menu
   std::map<std::string, std::function<void(QWidget*)>> commandDialogs_;
 };
 

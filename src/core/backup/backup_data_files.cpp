@@ -1,0 +1,59 @@
+#include "core/backup/backup_data_files.h"
+
+#include <system_error>
+
+#include "core/backup/backup_location.h"
+#include "core/text/cp1252.h"
+
+namespace vrk::backup {
+namespace fs = std::filesystem;
+
+std::string BackupDataFiles::openingDirectory() const {
+  return backup::openingDirectory(settings_.readString(services::kBackupDataFilesPath));
+}
+
+dialog::Outcome BackupDataFiles::save(const std::string& selectedDirectory, dialog::Prompter& prompter,
+                                      const CopySteps& steps) {
+  dialog::Outcome outcome;
+  const fs::path selected = plainDirectory(selectedDirectory);
+  const fs::path data =
+      plainDirectory(dataFilesPath_ ? *dataFilesPath_ : settings_.readString(services::kDataFilesPath));
+  std::error_code error;
+  if (data.empty()) {
+    outcome.error(kNoDataDirectory);
+    return outcome;
+  }
+  if (selected.empty() || !fs::is_directory(selected, error)) {
+    outcome.error(std::string(kSelectedDirectoryMissing) + "\r\n" + shownPath(selected));
+    return outcome;
+  }
+
+  // The selected folder is a backup folder itself, or holds one: either is overwritten after a
+  // question, the copy merging into that very folder whichever spelling its name has.
+  fs::path target = selected / data.filename();
+  bool overwrite = false;
+  if (isDataFilesFolder(selected)) {
+    target = selected;
+    overwrite = true;
+  } else if (const auto existing = existingBackupIn(selected, data.filename())) {
+    target = *existing;
+    overwrite = true;
+  }
+  if (isSameOrInside(target, data)) {
+    outcome.error(std::string(kBackupIntoDataDirectory) + "\r\n" + shownPath(data));
+    return outcome;
+  }
+
+  settings_.writeString(services::kBackupDataFilesPath, utf8FromPath(selected));
+  outcome.closing = dialog::Closing::Ok;
+  if (overwrite && !dialog::ask(outcome, prompter, kOverwriteExistingBackupFiles)) return outcome;
+
+  const services::CopyResult copied = copyWithSteps(copier_, data, target, steps);
+  if (!copied.ok) {
+    outcome.error(std::string(kBackupFailed) + "\r\n" + text::cp1252FromUtf8(copied.error));
+    outcome.closing = dialog::Closing::Stay;
+  }
+  return outcome;
+}
+
+}  // namespace vrk::backup

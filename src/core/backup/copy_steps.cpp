@@ -1,0 +1,22 @@
+#include "core/backup/copy_steps.h"
+
+namespace vrk::backup {
+
+services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
+                                   const std::filesystem::path& target, const CopySteps& steps) {
+  if (steps) steps(kCopyStarted);
+  services::FolderCopier::Progress advance;
+  if (steps) {
+    advance = [&steps](const services::CopyProgress& progress) {
+      const bool halfDone = progress.bytesTotal > 0
+                                ? progress.bytesDone * 2 >= progress.bytesTotal
+                                : progress.filesTotal > 0 && progress.filesDone * 2 >= progress.filesTotal;
+      steps(halfDone ? kCopyHalfDone : kCopyStarted);
+    };
+  }
+  services::CopyResult result = copier.copyTo(source, target, advance);
+  if (result.ok && steps) steps(kCopyDone);
+  return result;
+}
+
+}  // namespace vrk::backup

@@ -1,0 +1,24 @@
+// The progress the backup and restore dialogs show while the data files are copied (steps 1 to 3).
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "core/services/folder_copier.h"
+
+namespace vrk::backup {
+
+inline constexpr int kCopyStarted = 1;
+inline constexpr int kCopyHalfDone = 2;
+inline constexpr int kCopyDone = 3;
+
+// Called with the step reached: kCopyStarted before the first byte, then again with
+// kCopyStarted or kCopyHalfDone at every advance of the copy (so a window can repaint),
+// and kCopyDone once everything was copied. A failed copy never reports kCopyDone.
+using CopySteps = std::function<void(int step)>;
+
+// Copies the contents of `source` into `target` through the copier, reporting the steps.
+services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
+                                   const std::filesystem::path& target, const CopySteps& steps);
+
+}  // namespace vrk::backup

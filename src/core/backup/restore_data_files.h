@@ -1,0 +1,40 @@
+// The logic of the restore dialog (`TRestoreDataFilesForm`): where it opens and what Restore does.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/backup/copy_steps.h"
+#include "core/dialog/outcome.h"
+#include "core/dialog/prompter.h"
+#include "core/services/folder_copier.h"
+#include "core/services/settings_store.h"
+
+namespace vrk::backup {
+
+class RestoreDataFiles {
+ public:
+  RestoreDataFiles(services::SettingsStore& settings, services::FolderCopier& copier)
+      : settings_(settings), copier_(copier) {}
+
+  // The directory the dialog selects on opening (see openingDirectory()).
+  std::string openingDirectory() const;
+
+  // Restores into this data directory instead of the one the settings name (vrk-batch --data-dir).
+  void useDataFilesPath(std::string dataFilesPath) { dataFilesPath_ = std::move(dataFilesPath); }
+
+  // Restore with `selectedDirectory` (UTF-8) chosen: a directory named "VRK DATA FILES" or
+  // "VRK Data Files" is merged into the data directory without a question (same-named files
+  // replaced, others kept) and becomes `BackupDataFilesPath`; the dialog closes with OK. Any
+  // other name, a missing directory, the data directory itself or a failed copy keeps the
+  // dialog open with an error. Settings that cannot be written raise store::StoreError.
+  dialog::Outcome restore(const std::string& selectedDirectory, dialog::Prompter& prompter,
+                          const CopySteps& steps = {});
+
+ private:
+  services::SettingsStore& settings_;
+  services::FolderCopier& copier_;
+  std::optional<std::string> dataFilesPath_;
+};
+
+}  // namespace vrk::backup

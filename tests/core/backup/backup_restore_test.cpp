@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/backup/backup_data_files.h"
+#include "core/backup/backup_location.h"
+#include "core/backup/restore_data_files.h"
+#include "support/temp_folder.h"
+
+namespace vrk::backup {
+namespace {
+
+namespace fs = std::filesystem;
+using dialog::Closing;
+using dialog::Message;
+using dialog::MessageKind;
+using Files = std::map<std::string, std::string>;  // relative path -> bytes
+
+// A plain std::filesystem copier that fails on demand.
+class TestCopier : public services::FolderCopier {
+ public:
+  services::CopyResult copyTo(const fs::path& source, const fs::path& target,
+                              const Progress& progress) override {
+    ++copies;
+    if (!failure.empty()) return {false, failure};
+    std::error_code error;
+    fs::create_directories(target, error);
+    fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+    if (progress) progress({1, 1, 1, 1});
+    return {!error, error.message()};
+  }
+  int copies = 0;
+  std::string failure;
+};
+
+Files files(const fs::path& root) {
+  Files found;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    if (entry.is_regular_file())
+      found[entry.path().lexically_relative(root).generic_string()] = test::readFile(entry.path());
+  return found;
+}
+
+void put(const fs::path& root, const Files& contents) {
+  for (const auto& [name, bytes] : contents) {
+    fs::create_directories((root / name).parent_path());
+    test::writeFile(root / name, bytes);
+  }
+}
+
+int entries(const fs::path& folder) {
+  return static_cast<int>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+const Files kData = {{"072001/ClientCodes.Dat", "NEW"}, {"082001/Dimensions.Dat", "counts"}};
+const Files kEarlier = {{"072001/ClientCodes.Dat", "OLD"}, {"062001/Old.Dat", "keep"}};
+
+class BackupRestore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    put(data(), kData);
+    fs::create_directories(saveDir());
+    settings.writeString(services::kDataFilesPath, (data() / "").string());
+    settings.writeString(services::kBackupDataFilesPath, "/");
+  }
+  fs::path data() const { return folder / "office" / "VRK DATA FILES"; }
+  fs::path saveDir() const { return folder / "save"; }
+  std::string backupSetting() const { return settings.readString(services::kBackupDataFilesPath); }
+
+  dialog::Outcome save(const fs::path& selected, bool yes = true) {
+    prompter = dialog::FixedPrompter(yes);
+    steps.clear();
+    return BackupDataFiles(settings, copier).save(selected.string(), prompter, [this](int s) {
+      steps.push_back(s);
+    });
+  }
+  dialog::Outcome restore(const fs::path& selected) {
+    steps.clear();
+    return RestoreDataFiles(settings, copier).restore(selected.string(), prompter, [this](int s) {
+      steps.push_back(s);
+    });
+  }
+
+  test::TempFolder folder;
+  services::MemorySettingsStore settings;
+  TestCopier copier;
+  dialog::FixedPrompter prompter{true};
+  std::vector<int> steps;
+};
+
+TEST_F(BackupRestore, AFirstBackupLandsUnderTheDataDirectorysNameWithoutAQuestion) {
+  const auto outcome = save(saveDir().string() + "/");
+  EXPECT_EQ(outcome.closing, Closing::Ok);
+  EXPECT_TRUE(outcome.messages.empty());
+  EXPECT_EQ(files(saveDir() / "VRK DATA FILES"), kData);
+  EXPECT_EQ(backupSetting(), saveDir().string());
+  EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyHalfDone, kCopyDone}));
+}
+
+TEST_F(BackupRestore, AnEarlierBackupIsMergedIntoOnlyAfterYes) {
+  struct Case {
+    const char* earlierName;
+    bool selectItself;  // the backup folder selected, not the folder holding it
+    bool yes;
+  };
+  const Case cases[] = {
+      {"VRK DATA FILES", false, true}, {"VRK Data Files", false, true},  {"VRK DATA FILES", true, true},
+      {"VRK Data Files", true, true},  {"VRK DATA FILES", false, false}, {"VRK Data Files", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.earlierName) + (c.selectItself ? " itself" : " inside") +
+                 (c.yes ? " Yes" : " No"));
+    fs::remove_all(saveDir());
+    put(saveDir() / c.earlierName, kEarlier);
+    const fs::path selected = c.selectItself ? saveDir() / c.earlierName : saveDir();
+    const auto outcome = save(selected, c.yes);
+    EXPECT_EQ(outcome.closing, Closing::Ok);
+    EXPECT_EQ(outcome.messages,
+              (std::vector<Message>{{MessageKind::Confirmation, kOverwriteExistingBackupFiles, true}}));
+    EXPECT_EQ(backupSetting(), selected.string());  // never the parent the copy went to
+    EXPECT_EQ(entries(saveDir()), 1);               // merged, whichever the spelling: no second folder
+    Files expected = kEarlier;
+    if (c.yes)
+      expected = {
+          {"072001/ClientCodes.Dat", "NEW"}, {"082001/Dimensions.Dat", "counts"}, {"062001/Old.Dat", "keep"}};
+    EXPECT_EQ(files(saveDir() / c.earlierName), expected);
+  }
+}
+
+TEST_F(BackupRestore, RefusalsStayOpenAskNothingAndWriteNothing) {
+  fs::create_directories(saveDir() / "vrk data files");
+  const std::string missing = std::string(kSelectedDirectoryMissing) + "\r\n" + (folder / "gone").string();
+  const std::string intoData = std::string(kBackupIntoDataDirectory) + "\r\n" + data().string();
+  struct Case {
+    bool backup;
+    fs::path selected;
+    std::string message;
+  };
+  const Case cases[] = {
+      {true, folder / "gone", missing},
+      {true, data(), intoData},
+      {true, data() / "072001", intoData},
+      {true, folder / "office", intoData},  // its backup folder would be the data directory
+      {false, saveDir(), kSelectDataFilesDirectory},
+      {false, saveDir() / "vrk data files", kSelectDataFilesDirectory},
+      {false, "", kSelectDataFilesDirectory},
+      {false, folder / "gone" / "VRK DATA FILES",
+       std::string(kSelectedDirectoryMissing) + "\r\n" + (folder / "gone" / "VRK DATA FILES").string()},
+      {false, data(), std::string(kRestoreFromDataDirectory) + "\r\n" + data().string()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.selected);
+    const auto outcome = c.backup ? save(c.selected) : restore(c.selected);
+    EXPECT_EQ(outcome.closing, Closing::Stay);
+    EXPECT_EQ(outcome.messages, (std::vector<Message>{{MessageKind::Error, c.message}}));
+  }
+  EXPECT_EQ(prompter.questionsAsked(), 0);
+  EXPECT_EQ(copier.copies, 0);
+  EXPECT_EQ(backupSetting(), "/");
+}
+
+TEST_F(BackupRestore, AFailedCopyIsReportedAndKeepsTheDialogOpen) {
+  fs::create_directories(saveDir() / "VRK DATA FILES");
+  fs::create_directories(folder / "other");
+  copier.failure = "The file \"x\" cannot be written: No space left on device.";
+  for (const bool backup : {true, false}) {
+    const auto outcome = backup ? save(folder / "other") : restore(saveDir() / "VRK DATA FILES");
+    EXPECT_EQ(outcome.closing, Closing::Stay);
+    const std::string heading = backup ? kBackupFailed : kRestoreFailed;
+    EXPECT_EQ(outcome.messages,
+              (std::vector<Message>{{MessageKind::Error, heading + "\r\n" + copier.failure}}));
+    EXPECT_EQ(steps, std::vector<int>{kCopyStarted});
+  }
+}
+
+TEST_F(BackupRestore, RestoreMergesIntoTheDataDirectoryItselfWhateverTheBackupsSpelling) {
+  for (const char* name : {"VRK DATA FILES", "VRK Data Files"}) {
+    SCOPED_TRACE(name);
+    fs::remove_all(saveDir());
+    put(saveDir() / name, kEarlier);
+    put(data(), kData);
+    const auto outcome = restore((saveDir() / name / "").string());
+    EXPECT_EQ(outcome.closing, Closing::Ok);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_EQ(backupSetting(), (saveDir() / name).string());
+    EXPECT_EQ(files(data()), (Files{{"072001/ClientCodes.Dat", "OLD"},
+                                    {"082001/Dimensions.Dat", "counts"},
+                                    {"062001/Old.Dat", "keep"}}));
+    EXPECT_EQ(entries(folder / "office"), 1);
+  }
+  EXPECT_EQ(prompter.questionsAsked(), 0);
+}
+
+TEST_F(BackupRestore, DialogsOpenAtTheLastBackupDirectoryElseAtARoot) {
+  const std::pair<std::string, std::string> cases[] = {
+      {saveDir().string() + "/", saveDir().string()},
+      {(folder / "gone" / "deeper").string(), "/"},
+      {"", fs::current_path().root_path().string()},
+  };
+  for (const auto& [setting, opens] : cases) {
+    settings.writeString(services::kBackupDataFilesPath, setting);
+    EXPECT_EQ(BackupDataFiles(settings, copier).openingDirectory(), opens) << setting;
+    EXPECT_EQ(RestoreDataFiles(settings, copier).openingDirectory(), opens) << setting;
+  }
+}
+
+}  // namespace
+}  // namespace vrk::backup

@@ -1,0 +1,135 @@
+// Dialog flows of backup and restore on temporary folders, with the real folder copy.
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "core/services/clock.h"
+#include "core/services/settings_store.h"
+#include "core/shell/session.h"
+#include "platform/folder_copier.h"
+#include "support/temp_folder.h"
+#include "ui/backup/backup_data_files_form.h"
+#include "ui/backup/restore_data_files_form.h"
+#include "ui/common/message_boxes.h"
+#include "ui/common/printer_choice.h"
+
+namespace vrk::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::writeFile;
+
+QString qPath(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString fileText(const fs::path& path) { return QString::fromStdString(readFile(path)); }
+
+class BackupRestoreTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() {
+    folder_ = std::make_unique<test::TempFolder>();
+    fs::create_directories(data() / "072001");
+    fs::create_directories(save());
+    writeFile(data() / "072001" / "ClientCodes.Dat", "ABC\r\n");
+    settings_ = services::MemorySettingsStore();
+    settings_.writeString(services::kDataFilesPath, (data() / "").string());
+    settings_.writeString(services::kBackupDataFilesPath, save().string());
+    seen_.clear();
+    setMessageInterceptor([this](const dialog::Message& message) {
+      seen_.push_back(message);
+      return true;  // Yes to every question
+    });
+  }
+
+  void cleanup() {
+    setMessageInterceptor({});
+    folder_.reset();
+  }
+
+  void backupThenRestoreRoundTrip() {
+    TBackupDataFilesForm backup(services_, nullptr);
+    backup.show();
+    QCOMPARE(label(backup)->text(), QDir::toNativeSeparators(qPath(save())));  // opens at the last backup
+    QVERIFY(!progressBar(backup)->isVisible());
+    QCOMPARE(progressBar(backup)->maximum(), 3);
+    button(backup, "SaveButton")->click();
+    QCOMPARE(backup.result(), int(QDialog::Accepted));
+    QVERIFY(seen_.empty());
+    QCOMPARE(fileText(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat"), QStringLiteral("ABC\r\n"));
+    QCOMPARE(backupSetting(), qPath(save()));
+
+    // Saving again into the backup folder itself asks first, then merges into it.
+    writeFile(data() / "072001" / "ClientCodes.Dat", "CHANGED\r\n");
+    TBackupDataFilesForm again(services_, nullptr);
+    again.show();
+    again.selectDirectory(qPath(save() / "VRK DATA FILES"));
+    button(again, "SaveButton")->click();
+    QCOMPARE(again.result(), int(QDialog::Accepted));
+    QCOMPARE(seen_.size(), std::size_t{1});
+    QVERIFY(seen_[0] ==
+            (dialog::Message{dialog::MessageKind::Confirmation, "OVERWRITE EXISTING BACKUP FILES?", true}));
+    QCOMPARE(progressBar(again)->value(), 3);
+    QCOMPARE(fileText(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat"),
+             QStringLiteral("CHANGED\r\n"));
+    QCOMPARE(backupSetting(), qPath((save() / "VRK DATA FILES")));
+
+    // Restore refuses a folder of another name and stays open; the backup folder is restored.
+    writeFile(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat", "FROM BACKUP\r\n");
+    writeFile(data() / "072001" / "OnlyHere.Dat", "kept");
+    seen_.clear();
+    TRestoreDataFilesForm restore(services_, nullptr);
+    restore.show();
+    restore.selectDirectory(qPath(save()));
+    button(restore, "RestoreButton")->click();
+    QVERIFY(restore.isVisible());
+    QCOMPARE(seen_.size(), std::size_t{1});
+    QVERIFY(seen_[0] ==
+            (dialog::Message{dialog::MessageKind::Error, "SELECT A DIRECTORY WITH THE NAME VRK DATA FILES"}));
+    QCOMPARE(backupSetting(), qPath((save() / "VRK DATA FILES")));
+
+    restore.selectDirectory(qPath(save() / "VRK DATA FILES"));
+    button(restore, "RestoreButton")->click();
+    QCOMPARE(restore.result(), int(QDialog::Accepted));
+    QCOMPARE(seen_.size(), std::size_t{1});  // no question before a restore
+    QCOMPARE(fileText(data() / "072001" / "ClientCodes.Dat"), QStringLiteral("FROM BACKUP\r\n"));
+    QCOMPARE(fileText(data() / "072001" / "OnlyHere.Dat"), QStringLiteral("kept"));
+  }
+
+ private:
+  fs::path data() const { return *folder_ / "office" / "VRK DATA FILES"; }
+  fs::path save() const { return *folder_ / "save"; }
+  QString backupSetting() const {
+    return QString::fromStdString(settings_.readString(services::kBackupDataFilesPath));
+  }
+
+  static QLabel* label(QWidget& form) { return form.findChild<QLabel*>(QStringLiteral("SelectedPathLabel")); }
+  static QProgressBar* progressBar(QWidget& form) {
+    return form.findChild<QProgressBar*>(QStringLiteral("CopyProgressBar"));
+  }
+  static QPushButton* button(QWidget& form, const char* name) {
+    return form.findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+
+  std::unique_ptr<test::TempFolder> folder_;
+  services::MemorySettingsStore settings_;
+  services::FixedClock clock_{{2001, 7, 15}};
+  platform::RecursiveFolderCopier copier_;
+  PrinterChoice printer_;
+  shell::Session session_;
+  AppServices services_{settings_, clock_, copier_, printer_, session_};
+  std::vector<dialog::Message> seen_;
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> makeBackupRestoreTest() { return std::make_unique<BackupRestoreTest>(); }
+
+}  // namespace vrk::ui
+
+#include "backup_restore_test.moc"

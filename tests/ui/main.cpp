@@ -1,0 +1,28 @@
+// Dialog tests: every Qt Test class runs in one application object on the offscreen platform.
+#include <QApplication>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vrk::ui {
+std::unique_ptr<QObject> makeBackupRestoreTest();
+std::unique_ptr<QObject> makeHelpPagesTest();
+std::unique_ptr<QObject> makeShellTest();
+}  // namespace vrk::ui
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const std::vector<std::function<std::unique_ptr<QObject>()>> testClasses = {
+      vrk::ui::makeBackupRestoreTest,
+      vrk::ui::makeHelpPagesTest,
+      vrk::ui::makeShellTest,
+  };
+  int failures = 0;
+  for (const auto& make : testClasses) {
+    const std::unique_ptr<QObject> test = make();
+    failures += QTest::qExec(test.get(), argc, argv);
+  }
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,147 @@
+// The program's start: first run through its windows, the main window's label, a guard refusal.
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/services/clock.h"
+#include "core/services/settings_store.h"
+#include "core/shell/guards.h"
+#include "core/shell/start_up.h"
+#include "platform/folder_copier.h"
+#include "support/temp_folder.h"
+#include "ui/common/directory_tree.h"
+#include "ui/common/message_boxes.h"
+#include "ui/common/printer_choice.h"
+#include "ui/common/up_down_edit.h"
+#include "ui/modal_driver.h"
+#include "ui/shell/application.h"
+#include "ui/shell/clients_form.h"
+#include "ui/shell/create_directory_form.h"
+#include "ui/shell/opening_form.h"
+
+namespace vrk::ui {
+namespace {
+
+void click(QWidget* window, const char* name) {
+  auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
+  QVERIFY2(button, name);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(QWidget* window, const char* name, const QString& text) {
+  auto* edit = window->findChild<UpDownEdit*>(QString::fromLatin1(name));
+  QVERIFY2(edit, name);
+  edit->setText(text);
+}
+
+class ShellTest : public QObject {
+  Q_OBJECT
+
+ public:
+  ShellTest()
+      : clock_({2026, 12, 5}),
+        services_{settings_, clock_, copier_, printer_, session_} {}
+
+ private Q_SLOTS:
+  void init() {
+    messages_.clear();
+    setMessageInterceptor([this](const dialog::Message& message) {
+      messages_.push_back(message);
+      return answer_;
+    });
+  }
+  void cleanup() { setMessageInterceptor({}); }
+
+  void firstRunReachesTheMainWindow() {
+    test::TempFolder parent;
+    Application app(services_);
+    app.start();
+    test::ModalDriver driver;
+    driver.expect(QStringLiteral("TPickDirectoryForm"), [&](QWidget* form) {
+      form->findChild<DirectoryTree*>()->selectDirectory(QString::fromStdString(parent.path().string()));
+      click(form, "OkButton");
+    });
+    driver.expect(QStringLiteral("TCreateDirectoryForm"), [&](QWidget* form) {
+      QVERIFY(form->findChild<QLabel*>(QStringLiteral("CreateDirectoryLabel"))
+                  ->text()
+                  .endsWith(QStringLiteral("VRK DATA FILES/")));
+      click(form, "YesButton");
+    });
+    driver.expect(QStringLiteral("TInvoiceNumberQueryBox"), [&](QWidget* box) {
+      type(box, "InvoiceNumberEdit", QStringLiteral("32767"));
+      click(box, "OkButton");  // refused: the box stays open
+      type(box, "InvoiceNumberEdit", QStringLiteral("1,001"));
+      click(box, "OkButton");
+    });
+    driver.expect(QStringLiteral("TBillingPeriodQueryBox"), [&](QWidget* box) {
+      auto* month = box->findChild<UpDownEdit*>(QStringLiteral("MonthEdit"));
+      QCOMPARE(month->text(), QStringLiteral("12"));
+      type(box, "MonthEdit", QStringLiteral("7"));
+      type(box, "YearEdit", QStringLiteral("2001"));
+      click(box, "OkButton");
+    });
+    driver.start();
+    click(app.openingForm(), "ContinueButton");
+    QTRY_VERIFY(driver.done());
+
+    const std::string data = parent.path().string() + "/VRK DATA FILES/";
+    QCOMPARE(settings_.readString("DataFilesPath"), data);
+    QCOMPARE(settings_.readString("NextInvoiceNumber"), std::string("1001"));
+    QCOMPARE(session_.billingPeriod, std::string("072001"));
+    QVERIFY(std::filesystem::is_directory(data + "072001"));
+    QTRY_VERIFY(app.mainWindow()->isVisible());
+    QVERIFY(!app.openingForm()->isVisible());
+    QCOMPARE(app.mainWindow()->findChild<QLabel*>(QStringLiteral("BillingPeriodLabel"))->text(),
+             QStringLiteral("Billing Period is  07/2001"));
+    // The offscreen screen is 800 by 600: the size warning first, then the refused invoice number.
+    QCOMPARE(messages_.size(), size_t{2});
+    QCOMPARE(messages_[0].kind, dialog::MessageKind::Warning);
+    QCOMPARE(messages_[0].text,
+             std::string("THIS APPLICATION REQUIRES A SCREEN RESOLUTION SETTING OF 1024 BY 768 OR HIGHER"));
+    QCOMPARE(messages_[1].text, std::string(shell::kInvalidInvoiceNumber));
+
+    // Another tab opens the period again: a folder deleted meanwhile comes back.
+    std::filesystem::remove(data + "072001");
+    app.mainWindow()->tabs()->setCurrentIndex(5);
+    QVERIFY(std::filesystem::is_directory(data + "072001"));
+    settings_ = services::MemorySettingsStore();
+  }
+
+  void unfinishedPriorPeriodRefusesAnAdd() {
+    test::TempFolder data;
+    std::filesystem::create_directories(data / "062001");
+    test::writeFile(data / "062001" / "ClientGroups.Dat", "A\r\nB\r\nC\r\n");
+    test::writeFile(data / "062001" / "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
+    session_.dataFilesPath = data.path().string() + "/";
+    session_.billingPeriod = "072001";
+    Application app(services_);
+    click(app.mainWindow(), "AddANewClientButton");
+    QCOMPARE(messages_.size(), size_t{1});
+    QCOMPARE(messages_[0].kind, dialog::MessageKind::Information);
+    QCOMPARE(messages_[0].text, std::string(shell::kPriorPeriodMessage));
+
+    messages_.clear();
+    click(app.mainWindow(), "DisplayPrintClientDataButton");  // no prior-period guard: the data check
+    QCOMPARE(messages_.at(0).text, std::string("THERE ARE NO CLIENT DATA FILES FOR THIS BILLING PERIOD"));
+  }
+
+ private:
+  services::MemorySettingsStore settings_;
+  services::FixedClock clock_;
+  platform::RecursiveFolderCopier copier_;
+  PrinterChoice printer_;
+  shell::Session session_;
+  AppServices services_;
+  std::vector<dialog::Message> messages_;
+  bool answer_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> makeShellTest() { return std::make_unique<ShellTest>(); }
+
+}  // namespace vrk::ui
+
+#include "shell_test.moc"
