@@ -17,6 +17,7 @@
 #include "ui/help/help_page_forms.h"
 #include "ui/shell/billing_period_query_box.h"
 #include "ui/shell/clients_form.h"
+#include "ui/shell/command_dialogs.h"
 #include "ui/shell/create_directory_form.h"
 #include "ui/shell/invoice_number_query_box.h"
 #include "ui/shell/opening_form.h"
@@ -60,6 +61,7 @@ Application::Application(AppServices& services) : services_(services) {
   backup_ = std::make_unique<TBackupDataFilesForm>(services_, main_.get());
   restore_ = std::make_unique<TRestoreDataFilesForm>(services_, main_.get());
   for (const auto& info : help::helpPages()) helpPages_.push_back(makeHelpPage(info.page, services_, nullptr));
+  registerCommandDialogs(*this, services_);
 
   connect(opening_.get(), &TOpeningForm::continueRequested, this, &Application::continueStartUp);
   connect(opening_.get(), &TOpeningForm::backupRequested, this, &Application::backupFromOpening);

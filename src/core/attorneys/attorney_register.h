@@ -1,0 +1,53 @@
+// The attorney register: the sorted initials list, one 90-byte rate record per attorney, the
+// number of fee schedules in use (counts slot 2).
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/store/transaction.h"
+
+namespace vrk::attorneys {
+
+inline constexpr std::size_t kRateRecordSize = 90;
+inline constexpr std::size_t kRateFieldWidth = 8;
+inline constexpr int kMaxFeeSchedules = 10;
+
+// The ten rate fields of one attorney as stored (decimal text, "00250.00"; empty when unused).
+using RateRecord = std::array<std::string, kMaxFeeSchedules>;
+
+struct AttorneyRegister {
+  std::vector<std::string> initials;  // sorted, no duplicates
+  std::vector<RateRecord> rates;      // rates[i] belongs to initials[i]
+  int scheduleCount = 0;              // N, the fee schedules in use
+
+  // Position of the initials in the list, or nothing.
+  std::optional<std::size_t> find(std::string_view attorney) const;
+};
+
+std::string encodeRateRecord(const RateRecord& record);
+RateRecord decodeRateRecord(std::string_view bytes);
+
+// Whether AttorneyInitials.Dat, FeeSchedules.Dat and Dimensions.Dat all exist.
+bool registerPresent(const store::Transaction& tx);
+
+// Loads the register (registerPresent() must hold). A rate file with fewer records than the list
+// has lines raises StoreError naming it.
+AttorneyRegister loadAttorneyRegister(const store::Transaction& tx);
+
+// Stages the register's files in this order: AttorneyInitials.Dat, the schedule count (creating
+// Dimensions.Dat as ten integers when missing), FeeSchedules.Dat.
+void stageAttorneyRegister(store::Transaction& tx, const AttorneyRegister& reg);
+
+// The value of a stored rate text (any decimal text up to eight characters); 0 when it is not a
+// number.
+double rateValue(std::string_view text);
+
+// The rate of an attorney under fee schedule k (1..N), or nothing when the attorney is not in the
+// list or k is outside 1..N.
+std::optional<double> rateFor(const AttorneyRegister& reg, std::string_view attorney, int schedule);
+
+}  // namespace vrk::attorneys

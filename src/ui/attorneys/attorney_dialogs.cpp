@@ -1,0 +1,12 @@
+// The Attorneys tab's dialogs, made once and registered with the main window.
+#include "ui/shell/application.h"
+#include "ui/shell/command_dialogs.h"
+
+namespace vrk::ui {
+
+void registerAttorneyDialogs(Application& app, AppServices& services) {
+  (void)app;
+  (void)services;
+}
+
+}  // namespace vrk::ui

@@ -1,0 +1,33 @@
+// The base of the command dialogs: caption "VRK", the shared services, store errors shown as boxes.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "core/dialog/outcome.h"
+#include "ui/common/app_services.h"
+
+namespace vrk::ui {
+
+class VrkDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  VrkDialog(AppServices& services, QWidget* parent = nullptr);
+
+ protected:
+  AppServices& services() const { return services_; }
+  std::filesystem::path folder() const { return services_.session.folder(); }
+
+  // Runs a button's logic: shows the outcome's messages and closes the dialog with OK or Cancel
+  // when the outcome says so. A file that cannot be read or written is shown as an error box
+  // and the dialog stays open. Returns the outcome (empty after a file error).
+  dialog::Outcome act(const std::function<dialog::Outcome()>& logic);
+  // Runs loading work (on opening); a file error is shown and the dialog closes with Cancel.
+  bool load(const std::function<void()>& work);
+
+ private:
+  AppServices& services_;
+};
+
+}  // namespace vrk::ui

@@ -1,0 +1,9 @@
+#include "ui/shell/command_dialogs.h"
+
+namespace vrk::ui {
+
+void registerCommandDialogs(Application& app, AppServices& services) {
+  registerAttorneyDialogs(app, services);
+}
+
+}  // namespace vrk::ui
