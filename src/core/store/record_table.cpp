@@ -307,4 +307,31 @@ std::size_t RecordTable::changeKey(std::size_t position, const Key& key) {
   return target;
 }
 
+std::size_t RecordTable::rekey(const std::function<bool(const Key&)>& match,
+                               const std::function<Key(const Key&)>& makeKey) {
+  const std::vector<Key> before = [this] {
+    std::vector<Key> keys;
+    keys.reserve(count_);
+    for (std::size_t p = 0; p < count_; ++p) keys.push_back(keyAt(p));
+    return keys;
+  }();
+  const std::vector<std::int32_t> slotsBefore = slots_;
+  std::vector<std::pair<Key, std::int32_t>> moving;
+  for (std::size_t p = count_; p-- > 0;) {
+    if (!match(before[p])) continue;
+    moving.emplace_back(makeKey(before[p]), hasData() ? slots_[p] : 0);
+    eraseEntries(p, 1);
+  }
+  if (moving.empty()) return 0;
+  for (auto it = moving.rbegin(); it != moving.rend(); ++it) insertEntry(upperBound(it->first), it->first, it->second);
+  // Write only the stretch of positions whose entries changed.
+  std::size_t first = 0;
+  while (first < count_ && keyAt(first) == before[first] && (!hasData() || slots_[first] == slotsBefore[first])) ++first;
+  std::size_t last = count_;
+  while (last > first && keyAt(last - 1) == before[last - 1] && (!hasData() || slots_[last - 1] == slotsBefore[last - 1]))
+    --last;
+  stageRange(first, last);
+  return moving.size();
+}
+
 }  // namespace vrk::store

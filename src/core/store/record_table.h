@@ -85,6 +85,10 @@ class RecordTable {
   // Returns the new position.
   // A key that sorts equal to the old one keeps its position.
   std::size_t changeKey(std::size_t position, const Key& key);
+  // Gives every record whose key `match`es a new key made by `rekey`, each keeping its data
+  // slot: the records leave their places and go, in their old order, where their new keys sort
+  // (after records with equal keys). New keys must not match. Returns how many records moved.
+  std::size_t rekey(const std::function<bool(const Key&)>& match, const std::function<Key(const Key&)>& rekey);
 
  private:
   struct Column {

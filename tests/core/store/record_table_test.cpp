@@ -257,3 +257,30 @@ TEST(RecordTable, AShortDataFileStopsTheAddBeforeAnythingIsStaged) {
 }
 
 }  // namespace vrk::store
+
+namespace vrk::store {
+
+TEST(RecordTable, RekeyMovesEveryMatchingRecordKeepingSlotsAndOrder) {
+  test::TempFolder temp;
+  const auto folder = test::copySampleOffice(temp.path());
+  {
+    Transaction tx(folder);
+    RecordTable times(timeRecordTable(), tx);
+    // ACME's records become BZZ's: after BETA1, in their old order, data slots kept.
+    const auto moved = times.rekey([](const Key& k) { return std::get<std::string>(k[0]) == "ACME"; },
+                                   [](Key k) {
+                                     k[0] = std::string("BZZ");
+                                     return k;
+                                   });
+    EXPECT_EQ(moved, 4u);
+    tx.commit();
+  }
+  Transaction tx(folder);
+  RecordTable times(timeRecordTable(), tx);
+  EXPECT_EQ(times.texts(0), (std::vector<std::string>{"BETA1", "BZZ", "BZZ", "BZZ", "BZZ"}));
+  EXPECT_EQ(times.texts(1), (std::vector<std::string>{"3", "0", "1", "1", "012"}));
+  EXPECT_EQ(times.dataSlots(), (std::vector<std::int32_t>{5, 4, 0, 2, 1}));
+  EXPECT_EQ(times.dates(2)[2], 37075.25);  // the same-day pair keeps its order
+}
+
+}  // namespace vrk::store
