@@ -35,6 +35,9 @@ const Registry& registry() {
     registerShellActions(r);
     registerHelpActions(r);
     registerBackupActions(r);
+    registerAttorneyActions(r);
+    registerClientActions(r);
+    registerMatterActions(r);
     return r;
   }();
   return all;

@@ -8,5 +8,8 @@ class Registry;
 void registerShellActions(Registry& registry);  // billing period, data-file checks
 void registerHelpActions(Registry& registry);   // the help pages
 void registerBackupActions(Registry& registry);  // backup and restore of the data directory
+void registerAttorneyActions(Registry& registry);  // attorneys and fee schedules
+void registerClientActions(Registry& registry);    // clients and client groups
+void registerMatterActions(Registry& registry);    // matters
 
 }  // namespace vrk::batch

@@ -4,6 +4,8 @@ namespace vrk::ui {
 
 void registerCommandDialogs(Application& app, AppServices& services) {
   registerAttorneyDialogs(app, services);
+  registerClientDialogs(app, services);
+  registerMatterDialogs(app, services);
 }
 
 }  // namespace vrk::ui

@@ -12,5 +12,7 @@ void registerCommandDialogs(Application& app, AppServices& services);
 // One per subsystem: each makes its dialogs as children of the main window and registers them
 // with Application::addCommandDialog under their class names.
 void registerAttorneyDialogs(Application& app, AppServices& services);
+void registerClientDialogs(Application& app, AppServices& services);
+void registerMatterDialogs(Application& app, AppServices& services);
 
 }  // namespace vrk::ui
