@@ -69,6 +69,21 @@ struct Model {
     const std::size_t target = p > s + 1 ? p - 1 : (p < s ? p : s);
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(target), row);
   }
+  void rekey(const std::string& from, const std::string& to) {
+    std::vector<Row> moving;
+    for (std::size_t p = 0; p < rows.size();) {
+      if (std::get<std::string>(rows[p].key[0]) != from) {
+        ++p;
+        continue;
+      }
+      moving.push_back(rows[p]);
+      rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(p));
+    }
+    for (auto& row : moving) {
+      row.key[0] = to;
+      rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(insertPosition(row.key)), row);
+    }
+  }
   void changeRecord(std::size_t p, const std::string& record) {
     rows[p].record = record;
     data[rows[p].slot] = record;
@@ -167,7 +182,7 @@ void runModel(TableLayout layout, unsigned seed, int steps, const std::function<
     Transaction tx(folder.path());
     RecordTable table(layout, tx);
     const std::size_t n = model.rows.size();
-    const std::size_t choice = random.below(n < 3 ? 3 : 10);
+    const std::size_t choice = random.below(n < 3 ? 3 : 11);
     std::string what;
     // Several changes in one transaction now and then: they must compose.
     const int repeat = random.below(5) == 0 ? 2 : 1;
@@ -190,6 +205,21 @@ void runModel(TableLayout layout, unsigned seed, int steps, const std::function<
         table.removeRun(first, count);
         model.removeRun(first, count);
         what += " delete run";
+      } else if (choice == 10) {
+        // Every record of one first-column value moves to a value no record has yet.
+        const std::string from = std::get<std::string>(model.rows[random.below(size)].key[0]);
+        const std::string to = random.below(2) ? std::get<std::string>(freshKey()[0]) : "Q" + std::to_string(random.below(40));
+        const bool taken = std::any_of(model.rows.begin(), model.rows.end(), [&](const Row& row) {
+          return compareTextIgnoringCase(std::get<std::string>(row.key[0]), to) == 0;
+        });
+        if (taken) continue;
+        table.rekey([&](const Key& k) { return std::get<std::string>(k[0]) == from; },
+                    [&](Key k) {
+                      k[0] = to;
+                      return k;
+                    });
+        model.rekey(from, to);
+        what += " rekey " + from + " to " + to;
       } else if (choice == 8 || !model.hasData()) {
         const std::size_t p = random.below(size);
         const Key key = random.below(4) == 0 ? model.rows[p].key : freshKey();
