@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace vrk::ui {
+std::unique_ptr<QObject> makeAttorneyDialogsTest();
 std::unique_ptr<QObject> makeBackupRestoreTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
 std::unique_ptr<QObject> makeShellTest();
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const std::vector<std::function<std::unique_ptr<QObject>()>> testClasses = {
+      vrk::ui::makeAttorneyDialogsTest,
       vrk::ui::makeBackupRestoreTest,
       vrk::ui::makeHelpPagesTest,
       vrk::ui::makeShellTest,

@@ -1,5 +1,7 @@
 #include "core/attorneys/attorney_register.h"
 
+#include <algorithm>
+
 #include "core/rules/decimal_value.h"
 #include "core/store/binary_codec.h"
 #include "core/store/catalogue.h"
@@ -17,13 +19,15 @@ std::optional<std::size_t> AttorneyRegister::find(std::string_view attorney) con
 
 std::string encodeRateRecord(const RateRecord& record) {
   std::string bytes(kRateRecordSize, '\0');
-  for (std::size_t k = 0; k < record.size(); ++k) store::putText(bytes, k * (kRateFieldWidth + 1), kRateFieldWidth, record[k]);
+  for (std::size_t k = 0; k < record.size(); ++k)
+    store::putText(bytes, k * (kRateFieldWidth + 1), kRateFieldWidth, record[k]);
   return bytes;
 }
 
 RateRecord decodeRateRecord(std::string_view bytes) {
   RateRecord record;
-  for (std::size_t k = 0; k < record.size(); ++k) record[k] = store::getText(bytes, k * (kRateFieldWidth + 1), kRateFieldWidth);
+  for (std::size_t k = 0; k < record.size(); ++k)
+    record[k] = store::getText(bytes, k * (kRateFieldWidth + 1), kRateFieldWidth);
   return record;
 }
 
@@ -37,19 +41,67 @@ AttorneyRegister loadAttorneyRegister(const store::Transaction& tx) {
   reg.initials = store::parseTextList(tx.read(store::files::kAttorneyInitials));
   store::sortTextList(reg.initials);
   reg.scheduleCount = store::readCounts(tx, store::slot::kFeeSchedules, 1)[0];
-  const std::string bytes = tx.readRange(store::files::kFeeSchedules, 0, reg.initials.size() * kRateRecordSize);
+  if (reg.scheduleCount > kMaxFeeSchedules)
+    throw store::StoreError(tx.pathOf(store::files::kDimensions), "holds more than ten fee schedules");
+  const std::string bytes =
+      tx.readRange(store::files::kFeeSchedules, 0, reg.initials.size() * kRateRecordSize);
   for (std::size_t i = 0; i < reg.initials.size(); ++i)
-    reg.rates.push_back(decodeRateRecord(std::string_view(bytes).substr(i * kRateRecordSize, kRateRecordSize)));
+    reg.rates.push_back(
+        decodeRateRecord(std::string_view(bytes).substr(i * kRateRecordSize, kRateRecordSize)));
   return reg;
 }
 
 void stageAttorneyRegister(store::Transaction& tx, const AttorneyRegister& reg) {
+  stageAttorneyList(tx, reg);
+  stageScheduleCount(tx, reg);
+  stageRateRecords(tx, reg);
+}
+
+void stageAttorneyList(store::Transaction& tx, const AttorneyRegister& reg) {
   tx.writeWhole(store::files::kAttorneyInitials, store::formatTextList(reg.initials));
+}
+
+void stageScheduleCount(store::Transaction& tx, const AttorneyRegister& reg) {
   store::writeCounts(tx, store::slot::kFeeSchedules, {reg.scheduleCount});
+}
+
+void stageRateRecords(store::Transaction& tx, const AttorneyRegister& reg) {
   std::string bytes;
   bytes.reserve(reg.rates.size() * kRateRecordSize);
   for (const auto& record : reg.rates) bytes += encodeRateRecord(record);
   tx.writeWhole(store::files::kFeeSchedules, std::move(bytes));
+}
+
+std::size_t addAttorney(AttorneyRegister& reg, const std::string& initials, const RateRecord& rateTexts) {
+  if (reg.scheduleCount == 0) reg.scheduleCount = 1;
+  const auto n = static_cast<std::size_t>(reg.scheduleCount);
+  const std::size_t p = store::insertIntoSortedList(reg.initials, initials);
+  reg.rates.emplace_back();
+  for (std::size_t i = reg.rates.size() - 1; i > p; --i)
+    std::copy_n(reg.rates[i - 1].begin(), n, reg.rates[i].begin());
+  std::copy_n(rateTexts.begin(), n, reg.rates[p].begin());
+  return p;
+}
+
+std::size_t renameAttorney(AttorneyRegister& reg, std::size_t position, const std::string& initials) {
+  const RateRecord record = reg.rates[position];
+  reg.initials.erase(reg.initials.begin() + static_cast<long>(position));
+  reg.rates.erase(reg.rates.begin() + static_cast<long>(position));
+  const std::size_t q = store::insertIntoSortedList(reg.initials, initials);
+  reg.rates.insert(reg.rates.begin() + static_cast<long>(q), record);
+  return q;
+}
+
+void removeAttorney(AttorneyRegister& reg, std::size_t position) {
+  reg.initials.erase(reg.initials.begin() + static_cast<long>(position));
+  reg.rates.erase(reg.rates.begin() + static_cast<long>(position));
+}
+
+void removeFeeSchedule(AttorneyRegister& reg, int schedule) {
+  for (auto& record : reg.rates)
+    for (int j = schedule; j < reg.scheduleCount; ++j)
+      record[static_cast<std::size_t>(j - 1)] = record[static_cast<std::size_t>(j)];
+  --reg.scheduleCount;
 }
 
 double rateValue(std::string_view text) { return rules::decimalValue(std::string(text)).value_or(0.0); }

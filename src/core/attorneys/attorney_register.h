@@ -35,12 +35,32 @@ RateRecord decodeRateRecord(std::string_view bytes);
 bool registerPresent(const store::Transaction& tx);
 
 // Loads the register (registerPresent() must hold). A rate file with fewer records than the list
-// has lines raises StoreError naming it.
+// has lines, or a schedule count outside 0..10, raises StoreError naming the file.
 AttorneyRegister loadAttorneyRegister(const store::Transaction& tx);
 
 // Stages the register's files in this order: AttorneyInitials.Dat, the schedule count (creating
 // Dimensions.Dat as ten integers when missing), FeeSchedules.Dat.
 void stageAttorneyRegister(store::Transaction& tx, const AttorneyRegister& reg);
+// Its three parts, for operations that change fewer files.
+void stageAttorneyList(store::Transaction& tx, const AttorneyRegister& reg);
+void stageScheduleCount(store::Transaction& tx, const AttorneyRegister& reg);
+void stageRateRecords(store::Transaction& tx, const AttorneyRegister& reg);
+
+// Puts an attorney into the list at its sorted place p and gives it the rate texts of schedules
+// 1..N (N becomes 1 when it was 0). Records p..end move one place towards the end carrying their
+// fields of schedules 1..N; fields beyond N are never read and stay as they were. Returns p.
+std::size_t addAttorney(AttorneyRegister& reg, const std::string& initials, const RateRecord& rateTexts);
+
+// Replaces the initials at `position` and sorts the list again; the attorney's rate record moves
+// with it. The new initials must not be another attorney's. Returns the new position.
+std::size_t renameAttorney(AttorneyRegister& reg, std::size_t position, const std::string& initials);
+
+// Removes the attorney at `position` with its rate record.
+void removeAttorney(AttorneyRegister& reg, std::size_t position);
+
+// Removes fee schedule k (1..N): in every record the fields of schedules k+1..N move down one
+// number; field N keeps its old text, no longer read. N goes down by one.
+void removeFeeSchedule(AttorneyRegister& reg, int schedule);
 
 // The value of a stored rate text (any decimal text up to eight characters); 0 when it is not a
 // number.

@@ -1,12 +1,37 @@
 // The Attorneys tab's dialogs, made once and registered with the main window.
+#include "ui/attorneys/add_attorney_form.h"
+#include "ui/attorneys/add_fee_schedule_form.h"
+#include "ui/attorneys/attorney_billing_rate_form.h"
+#include "ui/attorneys/change_attorney_form.h"
+#include "ui/attorneys/change_fee_schedules_form.h"
+#include "ui/attorneys/delete_attorney_form.h"
+#include "ui/attorneys/delete_fee_schedule_form.h"
+#include "ui/attorneys/display_fee_schedules_form.h"
 #include "ui/shell/application.h"
+#include "ui/shell/clients_form.h"
 #include "ui/shell/command_dialogs.h"
 
 namespace vrk::ui {
+namespace {
+
+template <class Form>
+void addForm(Application& app, AppServices& services, const char* name) {
+  auto* form = new Form(services, app.mainWindow());
+  app.addCommandDialog(name, [form](QWidget*) { form->exec(); });
+}
+
+}  // namespace
 
 void registerAttorneyDialogs(Application& app, AppServices& services) {
-  (void)app;
-  (void)services;
+  addForm<TAddAttorneyForm>(app, services, "TAddAttorneyForm");
+  addForm<TChangeAttorneyForm>(app, services, "TChangeAttorneyForm");
+  addForm<TDeleteAttorneyForm>(app, services, "TDeleteAttorneyForm");
+  addForm<TAddFeeScheduleForm>(app, services, "TAddFeeScheduleForm");
+  addForm<TChangeFeeSchedulesForm>(app, services, "TChangeFeeSchedulesForm");
+  addForm<TDeleteFeeScheduleForm>(app, services, "TDeleteFeeScheduleForm");
+  addForm<TDisplayFeeSchedulesForm>(app, services, "TDisplayFeeSchedulesForm");
+  // Opened by the cumulative hours-and-fees report: find it among the main window's children.
+  new TAttorneyBillingRateForm(services, app.mainWindow());
 }
 
 }  // namespace vrk::ui
