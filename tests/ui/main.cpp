@@ -9,6 +9,7 @@ namespace vrk::ui {
 std::unique_ptr<QObject> makeAttorneyDialogsTest();
 std::unique_ptr<QObject> makeBackupRestoreTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
+std::unique_ptr<QObject> makeMatterDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
 }  // namespace vrk::ui
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
       vrk::ui::makeAttorneyDialogsTest,
       vrk::ui::makeBackupRestoreTest,
       vrk::ui::makeHelpPagesTest,
+      vrk::ui::makeMatterDialogsTest,
       vrk::ui::makeShellTest,
   };
   int failures = 0;

@@ -1,9 +1,136 @@
-// vrk-batch: the matter actions and documents.
+// vrk-batch: add-matter, change-matter, delete-matter and the matter-data print-out.
+#include <QString>
+#include <QStringList>
+
 #include "batch/actions/actions.h"
 #include "batch/registry.h"
+#include "core/matters/add_matter.h"
+#include "core/matters/change_matter.h"
+#include "core/matters/delete_matter.h"
+#include "core/matters/display_matter.h"
+#include "core/matters/masked_box_text.h"
+#include "platform/text_codec.h"
 
 namespace vrk::batch {
+namespace {
 
-void registerMatterActions(Registry& registry) { (void)registry; }
+const std::vector<std::string> kRecordFields = {
+    "description-1", "description-2", "description-3", "description-4", "date-created",   "attorney",
+    "fee-schedule",  "hours-to-date", "fees-to-date",  "costs-to-date", "credits-to-date"};
+
+std::vector<std::string> fieldNames(std::vector<std::string> first,
+                                    const std::vector<std::string>& more = kRecordFields) {
+  first.insert(first.end(), more.begin(), more.end());
+  return first;
+}
+
+// What leaving a code or initials box does: the text in capitals.
+std::string capitals(const std::string& stored) {
+  return platform::toStored(platform::fromStored(stored).toUpper());
+}
+
+store::CalendarDate dateField(const FieldValues& fields, const std::string& name) {
+  const std::string text = fields.get(name);
+  const QStringList parts = QString::fromStdString(text).split(QLatin1Char('/'));
+  bool ok = parts.size() == 3 && parts[2].size() == 4;
+  int values[3] = {};
+  for (qsizetype i = 0; ok && i < 3; ++i) values[i] = parts[i].toInt(&ok);
+  const store::CalendarDate date{values[2], values[0], values[1]};
+  if (!ok || !store::isValidDate(date)) throw UsageError(name + " needs a date as MM/DD/YYYY, not " + text);
+  return date;
+}
+
+std::string maskedField(const FieldValues& fields, const std::string& name, bool hours) {
+  const auto text =
+      hours ? matters::hoursBoxText(fields.get(name)) : matters::amountBoxText(fields.get(name));
+  if (!text)
+    throw UsageError(name + (hours ? " needs hours from 0 to 999,999.9 with at most one decimal"
+                                   : " needs an amount from 0 to 99,999,999.99 with at most two decimals"));
+  return *text;
+}
+
+// The record boxes given on the command line replace what the dialog shows.
+void applyRecordFields(const FieldValues& fields, matters::MatterBoxes& boxes) {
+  boxes.description.resize(matters::kDescriptionLines);
+  for (std::size_t i = 0; i < matters::kDescriptionLines; ++i) {
+    const std::string name = "description-" + std::to_string(i + 1);
+    if (fields.has(name)) boxes.description[i] = fields.get(name);
+  }
+  if (fields.has("date-created")) boxes.dateCreated = dateField(fields, "date-created");
+  if (fields.has("attorney")) boxes.attorney = capitals(fields.get("attorney"));
+  if (fields.has("fee-schedule")) boxes.feeSchedule = fields.get("fee-schedule");
+}
+
+ActionResult addMatter(Context& context, const FieldValues& fields, dialog::Prompter&) {
+  matters::AddMatter logic(context.folder());
+  matters::MatterBoxes boxes;
+  boxes.client = capitals(fields.get("client"));
+  boxes.number = fields.get("matter");
+  boxes.dateCreated = context.today;
+  if (logic.lists().scheduleCount > 0) boxes.feeSchedule = "1";  // the first number is preselected
+  applyRecordFields(fields, boxes);
+  boxes.hours = maskedField(fields, "hours-to-date", true);
+  boxes.fees = maskedField(fields, "fees-to-date", false);
+  boxes.costs = maskedField(fields, "costs-to-date", false);
+  boxes.credits = maskedField(fields, "credits-to-date", false);
+  return {logic.save(boxes), {}};
+}
+
+// Display with the selection fields; the outcome is empty when a matter was displayed.
+dialog::Outcome displaySelection(matters::MatterSelection& selection, const FieldValues& fields) {
+  return selection.display(capitals(fields.get("client")), fields.get("matter"));
+}
+
+ActionResult changeMatter(Context& context, const FieldValues& fields, dialog::Prompter&) {
+  matters::ChangeMatter logic(context.folder());
+  dialog::Outcome shown = displaySelection(logic.selection(), fields);
+  if (!logic.selection().displayed()) return {shown, {}};
+  matters::MatterBoxes boxes = logic.selection().displayedBoxes();
+  if (fields.has("new-client")) boxes.client = capitals(fields.get("new-client"));
+  if (fields.has("new-matter")) boxes.number = fields.get("new-matter");
+  applyRecordFields(fields, boxes);
+  const std::pair<const char*, std::string*> typed[] = {{"hours-to-date", &boxes.hours},
+                                                        {"fees-to-date", &boxes.fees},
+                                                        {"costs-to-date", &boxes.costs},
+                                                        {"credits-to-date", &boxes.credits}};
+  for (const auto& [name, box] : typed)
+    if (fields.has(name)) *box = fields.get(name);
+  return {logic.save(boxes), {}};
+}
+
+ActionResult deleteMatter(Context& context, const FieldValues& fields, dialog::Prompter&) {
+  matters::DeleteMatter logic(context.folder());
+  dialog::Outcome shown = displaySelection(logic.selection(), fields);
+  if (!logic.selection().displayed()) return {shown, {}};
+  return {logic.remove(), {}};
+}
+
+document::Document matterData(Context& context, const FieldValues& fields, document::SinkKind) {
+  matters::DisplayMatter logic(context.folder());
+  const dialog::Outcome shown = displaySelection(logic.selection(), fields);
+  if (!logic.selection().displayed())
+    throw UsageError("no matter to print: " + dialog::plainLineBreaks(shown.messages.front().text));
+  return *logic.print(context.period, context.today).printed;
+}
+
+}  // namespace
+
+void registerMatterActions(Registry& registry) {
+  registry.add(Action{{"add-matter", "Add A New Matter (hours and amounts plain, as 1250.50 or $1,250.50)",
+                       fieldNames({"client", "matter"})},
+                      addMatter});
+  registry.add(Action{{"change-matter",
+                       "Change Data For A Matter: displays client/matter, then saves the fields given "
+                       "(new-client, new-matter: a new key)",
+                       fieldNames({"client", "matter", "new-client", "new-matter"})},
+                      changeMatter});
+  registry.add(Action{
+      {"delete-matter", "Delete A Matter: displays client/matter, then deletes it", {"client", "matter"}},
+      deleteMatter});
+  registry.add(DocumentAction{{"matter-data",
+                               "Display/Print Data For A Matter: the client/matter data print-out",
+                               {"client", "matter"}},
+                              matterData});
+}
 
 }  // namespace vrk::batch

@@ -1,0 +1,18 @@
+// A typed matter number: the text kept as the key file stores it, and the rule it must pass.
+#pragma once
+
+#include <string>
+
+namespace vrk::matters {
+
+inline constexpr std::size_t kMatterNumberLength = 5;
+
+// Commas removed (an empty box gives "0"); when the text is then longer than five characters and
+// the characters too many are all leading zeros, those zeros are dropped ("0000012" -> "00012").
+// Any other text is kept as it is, so a longer one fails isMatterNumber().
+std::string cleanMatterNumber(const std::string& typed);
+
+// The number of a matter: at most five characters, digits only, a value from 1 to 99999.
+bool isMatterNumber(const std::string& text);
+
+}  // namespace vrk::matters

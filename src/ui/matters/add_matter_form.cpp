@@ -1,0 +1,111 @@
+#include "ui/matters/add_matter_form.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/text_codec.h"
+#include "ui/common/capitals.h"
+#include "ui/common/masked_edit.h"
+#include "ui/matters/matter_widgets.h"
+
+namespace vrk::ui {
+
+TAddMatterForm::TAddMatterForm(AppServices& services, QWidget* parent)
+    : VrkDialog(services, parent),
+      client_(namedComboBox("ClientCodeComboBox", this)),
+      number_(namedComboBox("MatterNumberComboBox", this)),
+      description_(namedMemo("Memo1", this)),
+      created_(namedDatePicker("DateTimePicker1", this)),
+      attorney_(namedComboBox("PrincipalAttorneyComboBox", this)),
+      schedule_(namedComboBox("FeeScheduleComboBox", this)),
+      hours_(MaskedEdit::hours(this)),
+      fees_(MaskedEdit::amount(this)),
+      costs_(MaskedEdit::amount(this)),
+      credits_(MaskedEdit::amount(this)) {
+  setObjectName(QStringLiteral("TAddMatterForm"));
+  hours_->setObjectName(QStringLiteral("HoursToDateMaskEditBox"));
+  fees_->setObjectName(QStringLiteral("FeesToDateMaskEditBox"));
+  costs_->setObjectName(QStringLiteral("CostsToDateMaskEditBox"));
+  credits_->setObjectName(QStringLiteral("CreditsToDateMaskEditBox"));
+  capitaliseOnLeave(client_);
+  capitaliseOnLeave(attorney_);
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Client Code"), client_);
+  form->addRow(QStringLiteral("Matter Number"), number_);
+  form->addRow(QStringLiteral("Matter Description (1 - 4 Lines)"), description_);
+  form->addRow(QStringLiteral("Date Matter Created"), created_);
+  form->addRow(QStringLiteral("Principal Attorney"), attorney_);
+  form->addRow(QStringLiteral("Fee Schedule"), schedule_);
+  form->addRow(QStringLiteral("Hours To Date  For This Matter"), hours_);
+  form->addRow(QStringLiteral("Fees To Date For This Matter"), fees_);
+  form->addRow(QStringLiteral("Costs To Date For This Matter"), costs_);
+  form->addRow(QStringLiteral("Credits To Date For This Matter"), credits_);
+
+  auto* save = namedButton(QStringLiteral("Save"), "SaveButton", this);
+  auto* cancel = namedButton(QStringLiteral("Cancel"), "CancelButton", this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("Add A New Matter"), this));
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+
+  connect(client_->lineEdit(), &QLineEdit::editingFinished, this, &TAddMatterForm::refreshNumbers);
+  connect(client_, &QComboBox::activated, this, &TAddMatterForm::refreshNumbers);
+  connect(save, &QPushButton::clicked, this, &TAddMatterForm::save);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TAddMatterForm::exec() {
+  if (!load([this] { logic_.emplace(folder()); })) return Rejected;
+  const auto& lists = logic_->lists();
+  setStoredItems(client_, lists.clientCodes);
+  setStoredItems(number_, {});
+  setStoredItems(attorney_, lists.attorneys);
+  setStoredItems(schedule_, scheduleNumbers(lists.scheduleCount));
+  schedule_->setCurrentIndex(lists.scheduleCount > 0 ? 0 : -1);
+  description_->clear();
+  setPickedDate(created_, services().clock.today());
+  for (auto* box : {hours_, fees_, costs_, credits_}) box->clearToBlanks();
+  const int result = VrkDialog::exec();
+  logic_.reset();
+  return result;
+}
+
+void TAddMatterForm::refreshNumbers() {
+  if (!logic_) return;
+  const QString typed = number_->currentText();
+  setStoredItems(number_, logic_->lists().numbersOf(storedText(client_)));
+  number_->setEditText(typed);
+}
+
+matters::MatterBoxes TAddMatterForm::boxes() const {
+  matters::MatterBoxes boxes;
+  boxes.client = storedText(client_);
+  boxes.number = storedText(number_);
+  boxes.description = memoLines(description_);
+  boxes.dateCreated = pickedDate(created_);
+  boxes.attorney = storedText(attorney_);
+  boxes.feeSchedule = storedText(schedule_);
+  boxes.hours = platform::toStored(hours_->maskText());
+  boxes.fees = platform::toStored(fees_->maskText());
+  boxes.costs = platform::toStored(costs_->maskText());
+  boxes.credits = platform::toStored(credits_->maskText());
+  return boxes;
+}
+
+void TAddMatterForm::save() {
+  if (!logic_) return;
+  const auto input = boxes();
+  const auto outcome = act([&] { return logic_->save(input); });
+  if (!outcome.closed()) applyWriteBack(this, outcome);
+}
+
+}  // namespace vrk::ui

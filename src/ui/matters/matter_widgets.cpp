@@ -1,0 +1,92 @@
+#include "ui/matters/matter_widgets.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/text_codec.h"
+
+namespace vrk::ui {
+
+QComboBox* namedComboBox(const char* name, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  return box;
+}
+
+QDateEdit* namedDatePicker(const char* name, QWidget* parent) {
+  auto* picker = new QDateEdit(parent);
+  picker->setObjectName(QString::fromLatin1(name));
+  picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+  picker->setCalendarPopup(true);
+  return picker;
+}
+
+QPlainTextEdit* namedMemo(const char* name, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QString::fromLatin1(name));
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo->setFixedHeight(90);
+  return memo;
+}
+
+QPushButton* namedButton(const QString& text, const char* name, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+void setStoredItems(QComboBox* box, const std::vector<std::string>& items) {
+  box->clear();
+  for (const auto& item : items) box->addItem(platform::fromStored(item));
+  box->setCurrentIndex(-1);
+  box->clearEditText();
+}
+
+std::vector<std::string> scheduleNumbers(int scheduleCount) {
+  std::vector<std::string> numbers;
+  for (int k = 1; k <= scheduleCount; ++k) numbers.push_back(std::to_string(k));
+  return numbers;
+}
+
+std::string storedText(const QComboBox* box) { return platform::toStored(box->currentText()); }
+std::string storedText(const QLineEdit* box) { return platform::toStored(box->text()); }
+
+std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
+  std::vector<std::string> lines;
+  for (const auto& line : memo->toPlainText().split(QLatin1Char('\n')))
+    lines.push_back(platform::toStored(line));
+  return lines;
+}
+
+void setMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  std::size_t count = lines.size();
+  while (count > 0 && lines[count - 1].empty()) --count;
+  QStringList shown;
+  for (std::size_t i = 0; i < count; ++i) shown.append(platform::fromStored(lines[i]));
+  memo->setPlainText(shown.join(QLatin1Char('\n')));
+}
+
+store::CalendarDate pickedDate(const QDateEdit* picker) {
+  const QDate date = picker->date();
+  return {date.year(), date.month(), date.day()};
+}
+
+void setPickedDate(QDateEdit* picker, const store::CalendarDate& date) {
+  picker->setDate(QDate(date.year, date.month, date.day));
+}
+
+void applyWriteBack(QWidget* dialog, const dialog::Outcome& outcome) {
+  for (const auto& [name, text] : outcome.writeBack) {
+    const QString objectName = QString::fromStdString(name);
+    if (auto* edit = dialog->findChild<QLineEdit*>(objectName)) {
+      edit->setText(platform::fromStored(text));
+    } else if (auto* box = dialog->findChild<QComboBox*>(objectName)) {
+      box->setEditText(platform::fromStored(text));
+    }
+  }
+}
+
+}  // namespace vrk::ui
