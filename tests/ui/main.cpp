@@ -8,6 +8,7 @@
 namespace vrk::ui {
 std::unique_ptr<QObject> makeAttorneyDialogsTest();
 std::unique_ptr<QObject> makeBackupRestoreTest();
+std::unique_ptr<QObject> makeClientDialogsTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
 std::unique_ptr<QObject> makeMatterDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   const std::vector<std::function<std::unique_ptr<QObject>()>> testClasses = {
       vrk::ui::makeAttorneyDialogsTest,
       vrk::ui::makeBackupRestoreTest,
+      vrk::ui::makeClientDialogsTest,
       vrk::ui::makeHelpPagesTest,
       vrk::ui::makeMatterDialogsTest,
       vrk::ui::makeShellTest,

@@ -1,9 +1,186 @@
-// vrk-batch: the client actions and documents.
+// vrk-batch: the client and client group actions, the client data and client codes print-outs.
+#include <algorithm>
+
 #include "batch/actions/actions.h"
 #include "batch/registry.h"
+#include "core/clients/add_client.h"
+#include "core/clients/amount_entry.h"
+#include "core/clients/change_client.h"
+#include "core/clients/delete_client.h"
+#include "core/clients/delete_client_group.h"
+#include "core/clients/display_client.h"
+#include "core/clients/display_client_codes.h"
+#include "core/store/catalogue.h"
 
 namespace vrk::batch {
+namespace {
 
-void registerClientActions(Registry& registry) { (void)registry; }
+using clients::ClientFields;
+
+// What leaving a code box does to its text.
+std::string capitals(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
+  return text;
+}
+
+// The main window opens these dialogs only when the client files exist.
+void requireClientFiles(const Context& context, dialog::Outcome& outcome) {
+  if (store::firstMissingFile(context.folder(), store::PresenceCheck::ClientData))
+    outcome.error(store::presenceCheckMessage(store::PresenceCheck::ClientData));
+}
+
+int categoryField(const FieldValues& fields, int shown) {
+  const std::string value = fields.get("category");
+  if (value.empty()) return shown;
+  if (value.size() == 1 && value[0] >= '0' && value[0] < '0' + clients::kCategoryCount) return value[0] - '0';
+  throw UsageError("category needs a number from 0 to 4, not " + value);
+}
+
+bool lateChargesField(const FieldValues& fields, bool shown) {
+  const std::string value = fields.get("late-charges");
+  if (value.empty()) return shown;
+  if (value == "yes" || value == "no") return value == "yes";
+  throw UsageError("late-charges needs yes or no, not " + value);
+}
+
+store::CalendarDate dateField(const FieldValues& fields, store::CalendarDate shown) {
+  const std::string value = fields.get("last-statement-date");
+  if (value.empty()) return shown;
+  bool digits = value.size() == 10 && value[2] == '/' && value[5] == '/';
+  for (const std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
+    digits = digits && value[i] >= '0' && value[i] <= '9';
+  if (digits) {
+    const store::CalendarDate date{std::stoi(value.substr(6)), std::stoi(value.substr(0, 2)),
+                                   std::stoi(value.substr(3, 2))};
+    if (store::isValidDate(date)) return date;
+  }
+  throw UsageError("last-statement-date needs a date as MM/DD/YYYY, not " + value);
+}
+
+// The boxes every client dialog shares, over what they show: given fields replace it.
+void applyFields(const FieldValues& fields, ClientFields& shown) {
+  if (fields.has("group")) shown.group = fields.get("group");
+  shown.address.resize(clients::kAddressLines);
+  for (std::size_t i = 0; i < clients::kAddressLines; ++i) {
+    const std::string name = "address-" + std::to_string(i + 1);
+    if (fields.has(name)) shown.address[i] = fields.get(name);
+  }
+  shown.category = categoryField(fields, shown.category);
+  shown.lateCharges = lateChargesField(fields, shown.lateCharges);
+  shown.lastStatement = dateField(fields, shown.lastStatement);
+}
+
+ActionResult addClient(Context& context, const FieldValues& fields, dialog::Prompter&) {
+  ClientFields input;
+  input.lastStatement = context.today;
+  applyFields(fields, input);
+  input.code = capitals(fields.get("code"));
+  input.group = capitals(input.group);
+  for (std::size_t i = 0; i < clients::kAmountCount; ++i) {
+    const std::string name = clients::amountBox(i).field;
+    std::string value = fields.get(name);
+    const auto box =
+        value.empty() ? std::optional<std::string>("$__,___,___.__") : clients::amountBoxText(value);
+    if (!box) throw UsageError(name + "=" + value.append(" does not fit the amount box $99,999,999.99"));
+    input.amounts[i] = *box;
+  }
+  return {clients::AddClient(context.folder()).save(input), {}};
+}
+
+ActionResult changeClient(Context& context, const FieldValues& fields, dialog::Prompter&) {
+  ActionResult result;
+  requireClientFiles(context, result.outcome);
+  if (!result.outcome.messages.empty()) return result;
+  clients::ChangeClient logic(context.folder());
+  result.outcome = logic.display(capitals(fields.get("client")));
+  if (!logic.shown()) return result;
+  ClientFields input = logic.shown()->fields;
+  applyFields(fields, input);
+  if (fields.has("code")) input.code = fields.get("code");
+  for (std::size_t i = 0; i < clients::kAmountCount; ++i)
+    if (fields.has(clients::amountBox(i).field)) input.amounts[i] = fields.get(clients::amountBox(i).field);
+  result.outcome = logic.save(input);
+  return result;
+}
+
+ActionResult deleteClient(Context& context, const FieldValues& fields, dialog::Prompter& prompter) {
+  ActionResult result;
+  requireClientFiles(context, result.outcome);
+  if (!result.outcome.messages.empty()) return result;
+  clients::DeleteClient logic(context.folder());
+  const std::string client = capitals(fields.get("client"));
+  result.outcome = logic.display(client);
+  if (logic.shown()) result.outcome = logic.remove(client, prompter);
+  return result;
+}
+
+ActionResult deleteClientGroup(Context& context, const FieldValues& fields, dialog::Prompter& prompter) {
+  ActionResult result;
+  requireClientFiles(context, result.outcome);
+  if (!result.outcome.messages.empty()) return result;
+  clients::DeleteClientGroup logic(context.folder());
+  logic.display(fields.get("group"));
+  result.outcome = logic.remove(prompter);
+  return result;
+}
+
+// A print-out whose dialog refuses says why, as a usage error.
+void refuseUnless(const Context& context, const dialog::Outcome& outcome) {
+  dialog::Outcome checked = outcome;
+  requireClientFiles(context, checked);
+  if (!checked.messages.empty()) throw UsageError(dialog::plainLineBreaks(checked.messages.back().text));
+}
+
+document::Document clientData(Context& context, const FieldValues& fields, document::SinkKind) {
+  refuseUnless(context, {});
+  clients::DisplayClient logic(context.folder(), context.period);
+  refuseUnless(context, logic.display(fields.get("client")));
+  return *logic.print(context.today).document;
+}
+
+document::Document clientCodes(Context& context, const FieldValues& fields, document::SinkKind) {
+  refuseUnless(context, {});
+  clients::DisplayClientCodes logic(context.folder(), context.period);
+  logic.display(fields.get("group"));
+  return *logic.print(fields.get("group"), context.today).document;
+}
+
+std::vector<std::string> clientFieldNames() {
+  std::vector<std::string> names = {"group",        "address-1",          "address-2", "address-3",
+                                    "address-4",    "address-5",          "address-6", "category",
+                                    "late-charges", "last-statement-date"};
+  for (std::size_t i = 0; i < clients::kAmountCount; ++i) names.emplace_back(clients::amountBox(i).field);
+  return names;
+}
+
+}  // namespace
+
+void registerClientActions(Registry& registry) {
+  auto addFields = clientFieldNames();
+  addFields.insert(addFields.begin(), "code");
+  registry.add(Action{
+      {"add-client", "Add A New Client (category 0-4, late-charges yes|no, dates MM/DD/YYYY, plain amounts)",
+       addFields},
+      addClient});
+  auto changeFields = addFields;
+  changeFields.insert(changeFields.begin(), "client");
+  registry.add(
+      Action{{"change-client",
+              "Change Data For Client: displays CLIENT, then saves the fields given (code: a new code)",
+              changeFields},
+             changeClient});
+  registry.add(
+      Action{{"delete-client", "Delete Client (--yes also deletes its matters)", {"client"}}, deleteClient});
+  registry.add(
+      Action{{"delete-client-group",
+              "Delete Client Group: displays GROUP, then deletes its clients (--yes: their matters too)",
+              {"group"}},
+             deleteClientGroup});
+  registry.add(
+      DocumentAction{{"client-data", "The client data print-out of one client", {"client"}}, clientData});
+  registry.add(DocumentAction{{"client-codes", "The client codes of a client group, six a line", {"group"}},
+                              clientCodes});
+}
 
 }  // namespace vrk::batch
