@@ -56,10 +56,9 @@ inline Snapshot snapshot(const std::filesystem::path& folder) {
   return files;
 }
 
-// The sample office's July 2001 folder, copied to `into` (writable) and returned.
-inline std::filesystem::path copySampleOffice(const std::filesystem::path& into) {
-  const std::filesystem::path source =
-      std::filesystem::path(VRK_TEST_DATA_DIR) / "sample-office" / "VRK DATA FILES" / "072001";
+// The July 2001 folder of an office under tests/data, copied to `into` (writable) and returned.
+inline std::filesystem::path copyOffice(const std::filesystem::path& into, const std::string& office) {
+  const std::filesystem::path source = std::filesystem::path(VRK_TEST_DATA_DIR) / office / "VRK DATA FILES" / "072001";
   const auto target = into / "072001";
   std::filesystem::create_directories(target);
   for (const auto& entry : std::filesystem::directory_iterator(source)) {
@@ -68,6 +67,11 @@ inline std::filesystem::path copySampleOffice(const std::filesystem::path& into)
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   }
   return target;
+}
+
+// The sample office's July 2001 folder, copied to `into` (writable) and returned.
+inline std::filesystem::path copySampleOffice(const std::filesystem::path& into) {
+  return copyOffice(into, "sample-office");
 }
 
 }  // namespace vrk::test
