@@ -1,6 +1,7 @@
 #include "batch/context.h"
 
 #include "batch/command_line.h"
+#include "core/document/date_text.h"
 #include "core/services/clock.h"
 #include "core/store/billing_period.h"
 #include "platform/settings.h"
@@ -9,16 +10,7 @@ namespace vrk::batch {
 namespace {
 
 store::CalendarDate parseToday(const std::string& text) {
-  // MM/DD/YYYY
-  const bool shape = text.size() == 10 && text[2] == '/' && text[5] == '/';
-  bool digits = shape;
-  for (const std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
-    digits = digits && text[i] >= '0' && text[i] <= '9';
-  if (digits) {
-    const store::CalendarDate date{std::stoi(text.substr(6)), std::stoi(text.substr(0, 2)),
-                                   std::stoi(text.substr(3, 2))};
-    if (store::isValidDate(date)) return date;
-  }
+  if (const auto date = document::parseRecordDate(text)) return *date;
   throw UsageError("--today needs a date as MM/DD/YYYY, not " + text);
 }
 

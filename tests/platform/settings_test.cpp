@@ -85,11 +85,6 @@ TEST_F(SettingsFile, HandWrittenFileIsRead) {
   EXPECT_EQ(store->readString(services::kBackupDataFilesPath), "");
 }
 
-TEST_F(SettingsFile, OtherKeysDoNotCountAsTheKey) {
-  writeRaw("[Software]\nOther\\Value=1\n[VRK]\nDataFilesPath=/x/\n");
-  EXPECT_FALSE(openSettingsStore(path())->keyExists());
-}
-
 TEST_F(SettingsFile, EnvironmentVariableChoosesTheFileAndAnArgumentWins) {
   qputenv(kSettingsFileVariable, QByteArray::fromStdString(path("from-variable.ini")));
   openSettingsStore()->writeString(services::kNextInvoiceNumber, "5");

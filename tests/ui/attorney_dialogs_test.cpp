@@ -6,17 +6,13 @@
 #include <memory>
 #include <vector>
 
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
-#include "core/shell/session.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
 #include "ui/attorneys/add_attorney_form.h"
 #include "ui/attorneys/add_fee_schedule_form.h"
 #include "ui/attorneys/attorney_grid_view.h"
 #include "ui/common/masked_edit.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
+#include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
@@ -28,8 +24,8 @@ class AttorneyDialogsTest : public QObject {
   void init() {
     office_ = std::make_unique<test::TempFolder>();
     test::copySampleOffice(office_->path());
-    session_.dataFilesPath = office_->path().string() + "/";
-    session_.billingPeriod = "072001";
+    services_.session.dataFilesPath = office_->path().string() + "/";
+    services_.session.billingPeriod = "072001";
     seen_.clear();
     setMessageInterceptor([this](const dialog::Message& message) {
       seen_.push_back(message);
@@ -43,7 +39,7 @@ class AttorneyDialogsTest : public QObject {
   }
 
   void addAttorneyPreviewsCapitalisesAndSaves() {
-    TAddAttorneyForm form(services_);
+    TAddAttorneyForm form(services_.app);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -85,7 +81,7 @@ class AttorneyDialogsTest : public QObject {
   }
 
   void addAttorneyRefusesDuplicateInitials() {
-    TAddAttorneyForm form(services_);
+    TAddAttorneyForm form(services_.app);
     form.show();
     form.findChild<QLineEdit*>(QStringLiteral("AddAttorneyEditBox"))->setText(QStringLiteral("JD"));
     form.findChild<QPushButton*>(QStringLiteral("SaveButton"))->click();
@@ -97,7 +93,7 @@ class AttorneyDialogsTest : public QObject {
   }
 
   void addFeeScheduleTakesTheCellBeingEdited() {
-    TAddFeeScheduleForm form(services_);
+    TAddFeeScheduleForm form(services_.app);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -121,12 +117,7 @@ class AttorneyDialogsTest : public QObject {
   std::string file(const char* name) const { return test::readFile(office_->path() / "072001" / name); }
 
   std::unique_ptr<test::TempFolder> office_;
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_{{2001, 8, 3}};
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_{settings_, clock_, copier_, printer_, session_};
+  test::TestServices services_{{2001, 8, 3}};
   std::vector<dialog::Message> seen_;
 };
 

@@ -8,15 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
-#include "core/shell/session.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
 #include "ui/backup/backup_data_files_form.h"
 #include "ui/backup/restore_data_files_form.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
+#include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
@@ -37,9 +33,9 @@ class BackupRestoreTest : public QObject {
     fs::create_directories(data() / "072001");
     fs::create_directories(save());
     writeFile(data() / "072001" / "ClientCodes.Dat", "ABC\r\n");
-    settings_ = services::MemorySettingsStore();
-    settings_.writeString(services::kDataFilesPath, (data() / "").string());
-    settings_.writeString(services::kBackupDataFilesPath, save().string());
+    services_.settings = services::MemorySettingsStore();
+    services_.settings.writeString(services::kDataFilesPath, (data() / "").string());
+    services_.settings.writeString(services::kBackupDataFilesPath, save().string());
     seen_.clear();
     setMessageInterceptor([this](const dialog::Message& message) {
       seen_.push_back(message);
@@ -53,7 +49,7 @@ class BackupRestoreTest : public QObject {
   }
 
   void backupThenRestoreRoundTrip() {
-    TBackupDataFilesForm backup(services_, nullptr);
+    TBackupDataFilesForm backup(services_.app, nullptr);
     backup.show();
     QCOMPARE(label(backup)->text(), QDir::toNativeSeparators(qPath(save())));  // opens at the last backup
     QVERIFY(!progressBar(backup)->isVisible());
@@ -66,7 +62,7 @@ class BackupRestoreTest : public QObject {
 
     // Saving again into the backup folder itself asks first, then merges into it.
     writeFile(data() / "072001" / "ClientCodes.Dat", "CHANGED\r\n");
-    TBackupDataFilesForm again(services_, nullptr);
+    TBackupDataFilesForm again(services_.app, nullptr);
     again.show();
     again.selectDirectory(qPath(save() / "VRK DATA FILES"));
     button(again, "SaveButton")->click();
@@ -83,7 +79,7 @@ class BackupRestoreTest : public QObject {
     writeFile(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat", "FROM BACKUP\r\n");
     writeFile(data() / "072001" / "OnlyHere.Dat", "kept");
     seen_.clear();
-    TRestoreDataFilesForm restore(services_, nullptr);
+    TRestoreDataFilesForm restore(services_.app, nullptr);
     restore.show();
     restore.selectDirectory(qPath(save()));
     button(restore, "RestoreButton")->click();
@@ -105,7 +101,7 @@ class BackupRestoreTest : public QObject {
   fs::path data() const { return *folder_ / "office" / "VRK DATA FILES"; }
   fs::path save() const { return *folder_ / "save"; }
   QString backupSetting() const {
-    return QString::fromStdString(settings_.readString(services::kBackupDataFilesPath));
+    return QString::fromStdString(services_.settings.readString(services::kBackupDataFilesPath));
   }
 
   static QLabel* label(QWidget& form) { return form.findChild<QLabel*>(QStringLiteral("SelectedPathLabel")); }
@@ -117,12 +113,7 @@ class BackupRestoreTest : public QObject {
   }
 
   std::unique_ptr<test::TempFolder> folder_;
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_{{2001, 7, 15}};
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_{settings_, clock_, copier_, printer_, session_};
+  test::TestServices services_{{2001, 7, 15}};
   std::vector<dialog::Message> seen_;
 };
 

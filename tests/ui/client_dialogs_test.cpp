@@ -10,18 +10,14 @@
 #include <memory>
 #include <vector>
 
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
-#include "core/shell/session.h"
 #include "core/store/binary_codec.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
 #include "ui/clients/add_client_form.h"
 #include "ui/clients/change_client_form.h"
 #include "ui/clients/delete_client_form.h"
 #include "ui/common/masked_edit.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
+#include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
@@ -52,8 +48,8 @@ class ClientDialogsTest : public QObject {
  private Q_SLOTS:
   void init() {
     folder_ = std::make_unique<test::TempFolder>();
-    session_.dataFilesPath = folder_->path().string() + "/";
-    session_.billingPeriod = "072001";
+    services_.session.dataFilesPath = folder_->path().string() + "/";
+    services_.session.billingPeriod = "072001";
     seen_.clear();
     setMessageInterceptor([this](const dialog::Message& message) {
       seen_.push_back(message);
@@ -67,7 +63,7 @@ class ClientDialogsTest : public QObject {
 
   void addClientStoresTheMaskedAmountsAndRefusesACodeInUse() {
     fs::create_directories(period());
-    TAddClientForm form(services_);
+    TAddClientForm form(services_.app);
     QVERIFY(form.reload());
     form.show();
     typeAndLeave(child<QComboBox>(form, "ClientCodeComboBox")->lineEdit(), QStringLiteral("acme"));
@@ -96,7 +92,7 @@ class ClientDialogsTest : public QObject {
 
   void changeClientUnderANewCode() {
     test::copySampleOffice(folder_->path());
-    TChangeClientForm form(services_);
+    TChangeClientForm form(services_.app);
     QVERIFY(form.reload());
     form.show();
     QCOMPARE(child<QComboBox>(form, "ClientCodeComboBox")->currentText(), QStringLiteral("ACME"));
@@ -125,7 +121,7 @@ class ClientDialogsTest : public QObject {
 
   void deleteClientWithEitherAnswer() {
     test::copySampleOffice(folder_->path());
-    TDeleteClientForm form(services_);
+    TDeleteClientForm form(services_.app);
     struct Step {
       const char* typed;
       bool yes;
@@ -160,12 +156,7 @@ class ClientDialogsTest : public QObject {
     return store::decodeInt32s(bytes, bytes.size() / 4);
   }
   std::unique_ptr<test::TempFolder> folder_;
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_{{2001, 7, 15}};
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_{settings_, clock_, copier_, printer_, session_};
+  test::TestServices services_{{2001, 7, 15}};
   std::vector<dialog::Message> seen_;
   bool answer_ = false;
 };

@@ -6,15 +6,10 @@
 #include <vector>
 
 #include "core/help/help_pages.h"
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
-#include "core/shell/session.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
-#include "ui/common/app_services.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
 #include "ui/help/help_page_forms.h"
+#include "ui/test_services.h"
 
 Q_DECLARE_METATYPE(vrk::help::HelpPage)
 
@@ -47,7 +42,7 @@ class HelpPagesTest : public QObject {
   void eachPageShowsItsCaptionAndText() {
     QFETCH(help::HelpPage, page);
     const help::HelpPageInfo& info = help::helpPageInfo(page);
-    const auto form = makeHelpPage(page, services_, nullptr);
+    const auto form = makeHelpPage(page, services_.app, nullptr);
     QCOMPARE(QString::fromLatin1(form->metaObject()->className()),
              QStringLiteral("vrk::ui::") + qText(info.formName));
     QCOMPARE(form->objectName(), qText(info.formName));
@@ -77,8 +72,8 @@ class HelpPagesTest : public QObject {
   void printWritesThePrintedFormToTheChosenPrinter() {
     test::TempFolder folder;
     const QString pdf = QString::fromStdString((folder / "help.pdf").string());
-    printer_.useFile(pdf);
-    TReportsTabHelpForm form(services_);
+    services_.printer.useFile(pdf);
+    TReportsTabHelpForm form(services_.app);
     form.show();
     button(form, "PrintButton")->click();
     QVERIFY2(seen_.empty(), seen_.empty() ? "" : seen_.front().text.c_str());
@@ -89,7 +84,7 @@ class HelpPagesTest : public QObject {
   }
 
   void closeEmptiesTheBoxAndShowingFillsItAgain() {
-    TAttorneysTabHelpForm form(services_);
+    TAttorneysTabHelpForm form(services_.app);
     form.show();
     QPlainTextEdit* box = textBox(form);
     box->appendPlainText(QStringLiteral("typed by the user"));
@@ -113,12 +108,7 @@ class HelpPagesTest : public QObject {
     return form.findChild<QPushButton*>(QString::fromLatin1(name));
   }
 
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_{{2001, 7, 15}};
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_{settings_, clock_, copier_, printer_, session_};
+  test::TestServices services_{{2001, 7, 15}};
   std::vector<dialog::Message> seen_;
 };
 

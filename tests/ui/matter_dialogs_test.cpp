@@ -7,17 +7,14 @@
 #include <QTest>
 
 #include "core/matters/matter_messages.h"
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
 #include "core/store/tables.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
 #include "ui/common/masked_edit.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
@@ -32,21 +29,18 @@ T* child(QWidget* window, const char* name) {
 class MatterDialogsTest : public QObject {
   Q_OBJECT
 
- public:
-  MatterDialogsTest() : clock_({2001, 7, 20}), services_{settings_, clock_, copier_, printer_, session_} {}
-
  private Q_SLOTS:
   void addMatterRefusesAUsedNumberThenSaves() {
     test::TempFolder data;
     const auto folder = test::copySampleOffice(data.path());
-    session_.dataFilesPath = data.path().string() + "/";
-    session_.billingPeriod = "072001";
+    services_.session.dataFilesPath = data.path().string() + "/";
+    services_.session.billingPeriod = "072001";
     std::vector<dialog::Message> messages;
     setMessageInterceptor([&](const dialog::Message& message) {
       messages.push_back(message);
       return true;
     });
-    Application app(services_);
+    Application app(services_.app);
     test::ModalDriver driver;
     driver.expect(QStringLiteral("TAddMatterForm"), [&](QWidget* form) {
       auto* client = child<QComboBox>(form, "ClientCodeComboBox");
@@ -87,12 +81,7 @@ class MatterDialogsTest : public QObject {
   }
 
  private:
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_;
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_;
+  test::TestServices services_{{2001, 7, 20}};
 };
 
 }  // namespace

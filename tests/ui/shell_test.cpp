@@ -5,21 +5,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/services/clock.h"
-#include "core/services/settings_store.h"
 #include "core/shell/guards.h"
 #include "core/shell/start_up.h"
-#include "platform/folder_copier.h"
 #include "support/temp_folder.h"
 #include "ui/common/directory_tree.h"
 #include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
 #include "ui/common/up_down_edit.h"
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
 #include "ui/shell/create_directory_form.h"
 #include "ui/shell/opening_form.h"
+#include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
@@ -39,11 +36,6 @@ void type(QWidget* window, const char* name, const QString& text) {
 class ShellTest : public QObject {
   Q_OBJECT
 
- public:
-  ShellTest()
-      : clock_({2026, 12, 5}),
-        services_{settings_, clock_, copier_, printer_, session_} {}
-
  private Q_SLOTS:
   void init() {
     messages_.clear();
@@ -56,7 +48,7 @@ class ShellTest : public QObject {
 
   void firstRunReachesTheMainWindow() {
     test::TempFolder parent;
-    Application app(services_);
+    Application app(services_.app);
     app.start();
     test::ModalDriver driver;
     driver.expect(QStringLiteral("TPickDirectoryForm"), [&](QWidget* form) {
@@ -87,9 +79,9 @@ class ShellTest : public QObject {
     QTRY_VERIFY(driver.done());
 
     const std::string data = parent.path().string() + "/VRK DATA FILES/";
-    QCOMPARE(settings_.readString("DataFilesPath"), data);
-    QCOMPARE(settings_.readString("NextInvoiceNumber"), std::string("1001"));
-    QCOMPARE(session_.billingPeriod, std::string("072001"));
+    QCOMPARE(services_.settings.readString("DataFilesPath"), data);
+    QCOMPARE(services_.settings.readString("NextInvoiceNumber"), std::string("1001"));
+    QCOMPARE(services_.session.billingPeriod, std::string("072001"));
     QVERIFY(std::filesystem::is_directory(data + "072001"));
     QTRY_VERIFY(app.mainWindow()->isVisible());
     QVERIFY(!app.openingForm()->isVisible());
@@ -106,7 +98,7 @@ class ShellTest : public QObject {
     std::filesystem::remove(data + "072001");
     app.mainWindow()->tabs()->setCurrentIndex(5);
     QVERIFY(std::filesystem::is_directory(data + "072001"));
-    settings_ = services::MemorySettingsStore();
+    services_.settings = services::MemorySettingsStore();
   }
 
   void unfinishedPriorPeriodRefusesAnAdd() {
@@ -114,9 +106,9 @@ class ShellTest : public QObject {
     std::filesystem::create_directories(data / "062001");
     test::writeFile(data / "062001" / "ClientGroups.Dat", "A\r\nB\r\nC\r\n");
     test::writeFile(data / "062001" / "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
-    session_.dataFilesPath = data.path().string() + "/";
-    session_.billingPeriod = "072001";
-    Application app(services_);
+    services_.session.dataFilesPath = data.path().string() + "/";
+    services_.session.billingPeriod = "072001";
+    Application app(services_.app);
     click(app.mainWindow(), "AddANewClientButton");
     QCOMPARE(messages_.size(), size_t{1});
     QCOMPARE(messages_[0].kind, dialog::MessageKind::Information);
@@ -128,12 +120,7 @@ class ShellTest : public QObject {
   }
 
  private:
-  services::MemorySettingsStore settings_;
-  services::FixedClock clock_;
-  platform::RecursiveFolderCopier copier_;
-  PrinterChoice printer_;
-  shell::Session session_;
-  AppServices services_;
+  test::TestServices services_{{2026, 12, 5}};
   std::vector<dialog::Message> messages_;
   bool answer_ = true;
 };

@@ -5,23 +5,23 @@
 #include "batch/registry.h"
 #include "core/attorneys/add_attorney.h"
 #include "core/attorneys/add_fee_schedule.h"
-#include "core/attorneys/capitals.h"
 #include "core/attorneys/change_attorney.h"
 #include "core/attorneys/change_fee_schedules.h"
 #include "core/attorneys/delete_attorney.h"
 #include "core/attorneys/delete_fee_schedule.h"
 #include "core/attorneys/display_fee_schedules.h"
-#include "core/attorneys/rate_entry.h"
+#include "core/rules/box_text.h"
+#include "core/rules/input_rules.h"
 #include "core/store/catalogue.h"
 
 namespace vrk::batch {
 namespace {
 
-using attorneys::capitals;
+using rules::capitals;
 
 // A rate typed as a plain amount, or as the masked box shows it, as the box would hold it.
 std::string rateBox(const FieldValues& fields, const std::string& name) {
-  const auto box = attorneys::rateBoxFromAmount(fields.get(name));
+  const auto box = rules::rateBoxText(fields.get(name));
   if (!box) throw UsageError(name + "=" + fields.get(name) + " does not fit the rate box $99,999.99");
   return *box;
 }

@@ -1,15 +1,15 @@
 // vrk-batch: the client and client group actions, the client data and client codes print-outs.
-#include <algorithm>
-
 #include "batch/actions/actions.h"
 #include "batch/registry.h"
 #include "core/clients/add_client.h"
-#include "core/clients/amount_entry.h"
 #include "core/clients/change_client.h"
 #include "core/clients/delete_client.h"
 #include "core/clients/delete_client_group.h"
 #include "core/clients/display_client.h"
 #include "core/clients/display_client_codes.h"
+#include "core/document/date_text.h"
+#include "core/rules/box_text.h"
+#include "core/rules/input_rules.h"
 #include "core/store/catalogue.h"
 
 namespace vrk::batch {
@@ -17,12 +17,7 @@ namespace {
 
 using clients::ClientFields;
 
-// What leaving a code box does to its text.
-std::string capitals(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
-  return text;
-}
+using rules::capitals;
 
 // The main window opens these dialogs only when the client files exist.
 void requireClientFiles(const Context& context, dialog::Outcome& outcome) {
@@ -47,14 +42,7 @@ bool lateChargesField(const FieldValues& fields, bool shown) {
 store::CalendarDate dateField(const FieldValues& fields, store::CalendarDate shown) {
   const std::string value = fields.get("last-statement-date");
   if (value.empty()) return shown;
-  bool digits = value.size() == 10 && value[2] == '/' && value[5] == '/';
-  for (const std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
-    digits = digits && value[i] >= '0' && value[i] <= '9';
-  if (digits) {
-    const store::CalendarDate date{std::stoi(value.substr(6)), std::stoi(value.substr(0, 2)),
-                                   std::stoi(value.substr(3, 2))};
-    if (store::isValidDate(date)) return date;
-  }
+  if (const auto date = document::parseRecordDate(value)) return *date;
   throw UsageError("last-statement-date needs a date as MM/DD/YYYY, not " + value);
 }
 
@@ -80,8 +68,7 @@ ActionResult addClient(Context& context, const FieldValues& fields, dialog::Prom
   for (std::size_t i = 0; i < clients::kAmountCount; ++i) {
     const std::string name = clients::amountBox(i).field;
     std::string value = fields.get(name);
-    const auto box =
-        value.empty() ? std::optional<std::string>("$__,___,___.__") : clients::amountBoxText(value);
+    const auto box = rules::amountBoxText(value);
     if (!box) throw UsageError(name + "=" + value.append(" does not fit the amount box $99,999,999.99"));
     input.amounts[i] = *box;
   }

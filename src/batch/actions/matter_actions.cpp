@@ -1,15 +1,13 @@
 // vrk-batch: add-matter, change-matter, delete-matter and the matter-data print-out.
-#include <QString>
-#include <QStringList>
-
 #include "batch/actions/actions.h"
 #include "batch/registry.h"
+#include "core/document/date_text.h"
 #include "core/matters/add_matter.h"
 #include "core/matters/change_matter.h"
 #include "core/matters/delete_matter.h"
 #include "core/matters/display_matter.h"
-#include "core/matters/masked_box_text.h"
-#include "platform/text_codec.h"
+#include "core/rules/box_text.h"
+#include "core/rules/input_rules.h"
 
 namespace vrk::batch {
 namespace {
@@ -24,25 +22,18 @@ std::vector<std::string> fieldNames(std::vector<std::string> first,
   return first;
 }
 
-// What leaving a code or initials box does: the text in capitals.
-std::string capitals(const std::string& stored) {
-  return platform::toStored(platform::fromStored(stored).toUpper());
-}
+using rules::capitals;
 
 store::CalendarDate dateField(const FieldValues& fields, const std::string& name) {
   const std::string text = fields.get(name);
-  const QStringList parts = QString::fromStdString(text).split(QLatin1Char('/'));
-  bool ok = parts.size() == 3 && parts[2].size() == 4;
-  int values[3] = {};
-  for (qsizetype i = 0; ok && i < 3; ++i) values[i] = parts[i].toInt(&ok);
-  const store::CalendarDate date{values[2], values[0], values[1]};
-  if (!ok || !store::isValidDate(date)) throw UsageError(name + " needs a date as MM/DD/YYYY, not " + text);
-  return date;
+  const auto date = document::parseRecordDate(text, document::DateForm::Loose);
+  if (!date) throw UsageError(name + " needs a date as MM/DD/YYYY, not " + text);
+  return *date;
 }
 
 std::string maskedField(const FieldValues& fields, const std::string& name, bool hours) {
-  const auto text =
-      hours ? matters::hoursBoxText(fields.get(name)) : matters::amountBoxText(fields.get(name));
+  const auto text = hours ? rules::hoursBoxText(fields.get(name))
+                          : rules::amountBoxText(fields.get(name), rules::ExtraDecimals::ZerosDropped);
   if (!text)
     throw UsageError(name + (hours ? " needs hours from 0 to 999,999.9 with at most one decimal"
                                    : " needs an amount from 0 to 99,999,999.99 with at most two decimals"));

@@ -1,7 +1,6 @@
 #include "core/attorneys/add_attorney.h"
 
 #include "core/attorneys/attorney_messages.h"
-#include "core/attorneys/capitals.h"
 #include "core/attorneys/rate_entry.h"
 #include "core/attorneys/refusal.h"
 #include "core/rules/input_rules.h"
@@ -35,7 +34,7 @@ const std::string& AddAttorney::typeRate(int box, const std::string& boxText) {
 }
 
 std::string AddAttorney::leaveInitials(const std::string& text) {
-  std::string upper = capitals(text);
+  std::string upper = rules::capitals(text);
   typeInitials(upper);
   return upper;
 }

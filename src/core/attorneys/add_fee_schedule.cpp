@@ -1,7 +1,6 @@
 #include "core/attorneys/add_fee_schedule.h"
 
 #include "core/attorneys/attorney_messages.h"
-#include "core/attorneys/capitals.h"
 #include "core/attorneys/rate_entry.h"
 #include "core/attorneys/refusal.h"
 #include "core/rules/input_rules.h"
@@ -61,7 +60,7 @@ dialog::Outcome AddFeeSchedule::saveSchedule() {
 }
 
 dialog::Outcome AddFeeSchedule::saveFirstAttorney() {
-  const std::string initials = capitals(grid_.cell(1, 0));
+  const std::string initials = rules::capitals(grid_.cell(1, 0));
   grid_.setCell(1, 0, initials);
   const auto shown = readTypedRate(grid_.cell(1, 1));
   if (shown) grid_.setCell(1, 1, *shown);

@@ -104,12 +104,10 @@ void removeFeeSchedule(AttorneyRegister& reg, int schedule) {
   --reg.scheduleCount;
 }
 
-double rateValue(std::string_view text) { return rules::decimalValue(std::string(text)).value_or(0.0); }
-
 std::optional<double> rateFor(const AttorneyRegister& reg, std::string_view attorney, int schedule) {
   const auto position = reg.find(attorney);
   if (!position || schedule < 1 || schedule > reg.scheduleCount) return std::nullopt;
-  return rateValue(reg.rates[*position][static_cast<std::size_t>(schedule - 1)]);
+  return rules::storedDecimalValue(reg.rates[*position][static_cast<std::size_t>(schedule - 1)]);
 }
 
 }  // namespace vrk::attorneys

@@ -62,10 +62,6 @@ void removeAttorney(AttorneyRegister& reg, std::size_t position);
 // number; field N keeps its old text, no longer read. N goes down by one.
 void removeFeeSchedule(AttorneyRegister& reg, int schedule);
 
-// The value of a stored rate text (any decimal text up to eight characters); 0 when it is not a
-// number.
-double rateValue(std::string_view text);
-
 // The rate of an attorney under fee schedule k (1..N), or nothing when the attorney is not in the
 // list or k is outside 1..N.
 std::optional<double> rateFor(const AttorneyRegister& reg, std::string_view attorney, int schedule);

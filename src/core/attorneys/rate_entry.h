@@ -7,20 +7,9 @@
 
 namespace vrk::attorneys {
 
-// The largest rate a rate field can hold ("99999.99").
-inline constexpr double kMaxRate = 99999.99;
-
-// A masked rate box ("$99,999.99") left untouched.
-inline constexpr const char* kUntouchedRateBox = "$__,___.__";
-
 // The rate text of a masked rate box: blanks become zeros, then the mask's dollar sign and comma
 // go ("$_1,234.5_" -> "01234.50"). An empty text counts as an untouched box ("00000.00").
 std::string rateTextFromBox(const std::string& boxText);
-
-// What a masked rate box shows for a typed amount ("1250.5" or "$1,250.50" -> "$01,250.50"); a
-// text already in the box's form is kept and an empty text is the untouched box. Nothing when the
-// amount cannot be held by the box (not a number, above 99,999.99, more than two decimals).
-std::optional<std::string> rateBoxFromAmount(const std::string& typed);
 
 // Currency text of a rate: two decimals, at most seven significant digits ("$1,234.56").
 std::string rateCurrencyText(double value);

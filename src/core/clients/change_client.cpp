@@ -1,7 +1,7 @@
 #include "core/clients/change_client.h"
 
-#include "core/clients/amount_entry.h"
 #include "core/clients/client_book.h"
+#include "core/clients/client_fields.h"
 #include "core/clients/client_groups.h"
 #include "core/document/money_text.h"
 #include "core/rules/input_rules.h"
@@ -34,7 +34,7 @@ dialog::Outcome ChangeClient::save(const ClientFields& fields) {
     lastFailure = "    INVALID CLIENT GROUP\r\nENTER A LETTER OR A NUMBER";
   std::array<std::string, kAmountCount> amounts;
   for (std::size_t i = 0; i < kAmountCount; ++i) {
-    const auto amount = readChangedAmount(fields.amounts[i]);
+    const auto amount = rules::readChangedNumber(fields.amounts[i], kChangedAmountRule);
     if (!amount) {
       lastFailure = amountBox(i).invalidMessage;
       continue;

@@ -1,6 +1,7 @@
 #include "core/clients/client_fields.h"
 
 #include "core/document/money_text.h"
+#include "core/rules/decimal_value.h"
 
 namespace vrk::clients {
 namespace {
@@ -33,7 +34,7 @@ ClientFields shownFields(const std::string& code, const ClientRecord& record) {
   fields.lateCharges = record.lateCharges;
   fields.lastStatement = store::fromStoredDate(record.lastStatementDate);
   for (std::size_t i = 0; i < kAmountCount; ++i)
-    fields.amounts[i] = document::moneyText(amountValue(record.amounts[i]));
+    fields.amounts[i] = document::moneyText(rules::storedDecimalValue(record.amounts[i]));
   return fields;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/clients/client_record.h"
+#include "core/rules/changed_number.h"
 #include "core/store/dates.h"
 
 namespace vrk::clients {
@@ -29,6 +30,17 @@ struct AmountBox {
   const char* invalidMessage;
 };
 const AmountBox& amountBox(std::size_t amount);
+
+// A plain amount box of the change dialog: up to 99,999,999.99, stored in the amount field; "$"
+// alone or commas alone count as 0. The currency text the dialog shows for a negative amount,
+// "($1,234.56)", reads as -1234.56, so a negative balance survives a save unchanged. A text too
+// long for the field loses all its leading zeros before it is written with two decimals.
+inline constexpr rules::ChangedNumberRule kChangedAmountRule{.bounds = rules::kClientAmountBounds,
+                                                             .width = kAmountWidth,
+                                                             .decimals = 2,
+                                                             .negativeInParentheses = true,
+                                                             .empty = rules::EmptyBox::NothingLeft,
+                                                             .leadingZeros = rules::LeadingZeros::All};
 
 // The fields showing a stored client: amounts as currency text, the date as a calendar date.
 ClientFields shownFields(const std::string& code, const ClientRecord& record);

@@ -4,6 +4,7 @@
 #include "core/document/line_builder.h"
 #include "core/document/money_text.h"
 #include "core/document/page_writer.h"
+#include "core/rules/decimal_value.h"
 #include "core/store/billing_period.h"
 
 namespace vrk::clients {
@@ -52,7 +53,8 @@ document::Document clientDataPrintout(const DisplayedClient& client, const std::
   for (std::size_t i = 0; i < kAmountCount; ++i) {
     LineBuilder line;
     line.text(blanks(kIndent) + amountBox(i).label + ": ");
-    line.right(document::moneyText(amountValue(record.amounts[i])), kAmountEndColumn - line.length());
+    line.right(document::moneyText(rules::storedDecimalValue(record.amounts[i])),
+               kAmountEndColumn - line.length());
     page.add(line.line());
     if (i + 1 < kAmountCount) page.addBlank();
   }

@@ -1,6 +1,5 @@
 #include "core/clients/client_record.h"
 
-#include "core/rules/decimal_value.h"
 #include "core/store/binary_codec.h"
 #include "core/store/tables.h"
 
@@ -56,14 +55,6 @@ ClientRecord decodeClientRecord(std::string_view bytes) {
   for (std::size_t i = 0; i < kAmountCount; ++i)
     record.amounts[i] = store::getText(bytes, amountOffset(static_cast<Amount>(i)), kAmountWidth);
   return record;
-}
-
-double amountValue(std::string_view text) {
-  const bool negative = !text.empty() && text.front() == '-';
-  if (negative) text.remove_prefix(1);
-  const auto value = rules::decimalValue(std::string(text));
-  if (!value) return 0;
-  return negative ? -*value : *value;
 }
 
 const char* categoryCaption(int category) {

@@ -51,10 +51,6 @@ std::string encodeClientRecord(const ClientRecord& record);
 // Reads a record of at least 396 bytes.
 ClientRecord decodeClientRecord(std::string_view bytes);
 
-// The value of a stored amount text; an empty or unreadable text counts as 0. A leading minus (as
-// the final statement run may write) gives a negative value.
-double amountValue(std::string_view text);
-
 // The captions of the "Billing Category" radio group and the wording of the print-out.
 const char* categoryCaption(int category);
 const char* categoryPrintWording(int category);

@@ -3,7 +3,6 @@
 #include "core/matters/matter_messages.h"
 #include "core/matters/matter_number.h"
 #include "core/matters/matter_record.h"
-#include "core/rules/fee_schedule_number.h"
 #include "core/rules/masked_box.h"
 #include "core/store/tables.h"
 
@@ -35,16 +34,9 @@ dialog::Outcome AddMatter::save(const MatterBoxes& boxes) {
   } else if (!lists.hasAttorney(boxes.attorney)) {
     failure = message::kAttorneyNotPresent;
   }
-  switch (rules::checkFeeScheduleNumber(boxes.feeSchedule, lists.scheduleCount)) {
-    case rules::FeeScheduleCheck::NotANumber:
-      failure = message::kFeeScheduleNotANumber;
-      break;
-    case rules::FeeScheduleCheck::OutOfRange:
-      failure = message::feeScheduleOutOfRange(lists.scheduleCount, kAddFeeScheduleBlanks);
-      break;
-    case rules::FeeScheduleCheck::Valid:
-      break;
-  }
+  if (auto schedule =
+          message::feeScheduleFailure(boxes.feeSchedule, lists.scheduleCount, kAddFeeScheduleBlanks))
+    failure = std::move(*schedule);
   if (!isMatterNumber(number)) {
     failure = message::kAddNumberInvalid;
   } else if (findMatter(matters, {boxes.client, number})) {

@@ -3,10 +3,9 @@
 #include "core/document/money_text.h"
 #include "core/document/number_text.h"
 #include "core/matters/billing_record_carry.h"
+#include "core/matters/matter_boxes.h"
 #include "core/matters/matter_messages.h"
 #include "core/matters/matter_number.h"
-#include "core/matters/to_date_boxes.h"
-#include "core/rules/fee_schedule_number.h"
 #include "core/rules/input_rules.h"
 #include "core/store/tables.h"
 
@@ -34,14 +33,14 @@ dialog::Outcome ChangeMatter::save(const MatterBoxes& boxes) {
                  {boxes.costs, record.costsToDate, box::kCostsToDateEditBox, message::kCostsToDate},
                  {boxes.fees, record.feesToDate, box::kFeesToDateEditBox, message::kFeesToDate}};
   for (const auto& amount : amounts) {
-    if (const auto cleaned = readAmountToDate(amount.typed)) {
+    if (const auto cleaned = rules::readChangedNumber(amount.typed, kAmountToDateRule)) {
       amount.stored = cleaned->text;
       outcome.writeBack[amount.box] = document::moneyText(cleaned->value);
     } else {
       failure = amount.message;
     }
   }
-  if (const auto hours = readHoursToDate(boxes.hours)) {
+  if (const auto hours = rules::readChangedNumber(boxes.hours, kHoursToDateRule)) {
     record.hoursToDate = hours->text;
     outcome.writeBack[box::kHoursToDateEditBox] = document::groupedHoursText(hours->value);
   } else {
@@ -58,16 +57,9 @@ dialog::Outcome ChangeMatter::save(const MatterBoxes& boxes) {
   } else if (!lists.hasAttorney(boxes.attorney)) {
     failure = message::kAttorneyNotPresent;
   }
-  switch (rules::checkFeeScheduleNumber(boxes.feeSchedule, lists.scheduleCount)) {
-    case rules::FeeScheduleCheck::NotANumber:
-      failure = message::kFeeScheduleNotANumber;
-      break;
-    case rules::FeeScheduleCheck::OutOfRange:
-      failure = message::feeScheduleOutOfRange(lists.scheduleCount, kChangeFeeScheduleBlanks);
-      break;
-    case rules::FeeScheduleCheck::Valid:
-      break;
-  }
+  if (auto schedule =
+          message::feeScheduleFailure(boxes.feeSchedule, lists.scheduleCount, kChangeFeeScheduleBlanks))
+    failure = std::move(*schedule);
   if (!rules::isClientCode(boxes.client)) {
     failure = message::kClientCodeRule;
   } else if (shown && boxes.client != shown->key.client && !lists.hasClient(boxes.client)) {

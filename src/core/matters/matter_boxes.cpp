@@ -2,6 +2,7 @@
 
 #include "core/document/money_text.h"
 #include "core/document/number_text.h"
+#include "core/rules/decimal_value.h"
 
 namespace vrk::matters {
 
@@ -13,10 +14,10 @@ MatterBoxes displayedBoxes(const MatterKey& key, const MatterRecord& record) {
   boxes.dateCreated = store::fromStoredDate(record.dateCreated);
   boxes.attorney = record.principalAttorney;
   boxes.feeSchedule = std::to_string(record.feeSchedule);
-  boxes.hours = document::groupedHoursText(storedValue(record.hoursToDate));
-  boxes.fees = document::moneyText(storedValue(record.feesToDate));
-  boxes.costs = document::moneyText(storedValue(record.costsToDate));
-  boxes.credits = document::moneyText(storedValue(record.creditsToDate));
+  boxes.hours = document::groupedHoursText(rules::storedDecimalValue(record.hoursToDate));
+  boxes.fees = document::moneyText(rules::storedDecimalValue(record.feesToDate));
+  boxes.costs = document::moneyText(rules::storedDecimalValue(record.costsToDate));
+  boxes.credits = document::moneyText(rules::storedDecimalValue(record.creditsToDate));
   return boxes;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/matters/matter_lists.h"
 #include "core/matters/matter_record.h"
+#include "core/rules/changed_number.h"
 #include "core/store/dates.h"
 
 namespace vrk::matters {
@@ -20,6 +21,15 @@ inline constexpr const char* kFeesToDateEditBox = "FeesToDateEditBox";
 inline constexpr const char* kCostsToDateEditBox = "CostsToDateEditBox";
 inline constexpr const char* kCreditsToDateEditBox = "CreditsToDateEditBox";
 }  // namespace box
+
+// The change dialog's plain amount boxes (fees, costs, credits to date): from 0 to 99,999,999.99;
+// an empty box, or "$" alone, counts as 0. A text too long for the field loses leading zeros only
+// as far as it must, then is written with two decimals. A negative amount is refused.
+inline constexpr rules::ChangedNumberRule kAmountToDateRule{
+    .bounds = rules::kAmountToDateBounds, .width = kAmountWidth, .decimals = 2};
+// Its hours box: the same without the dollar sign, from 0 to 999,999.9, one decimal.
+inline constexpr rules::ChangedNumberRule kHoursToDateRule{
+    .bounds = rules::kHoursToDateBounds, .width = kHoursWidth, .decimals = 1, .dollarSign = false};
 
 struct MatterBoxes {
   std::string client;                    // add: ClientCodeComboBox; change: ClientCodeEditBox

@@ -4,6 +4,7 @@
 #include "core/document/line_builder.h"
 #include "core/document/money_text.h"
 #include "core/document/number_text.h"
+#include "core/rules/decimal_value.h"
 #include "core/store/billing_period.h"
 
 namespace vrk::matters {
@@ -58,13 +59,13 @@ document::Document matterDataDocument(const DisplayedMatter& matter, const std::
   out.item("Date Matter Created:", 6, document::recordDate(store::fromStoredDate(record.dateCreated)));
   out.item("Billing Period:", 11, store::displayBillingPeriod(period));
   out.figure("Hours To Date At Start Of This Billing Period:",
-             document::groupedHoursText(storedValue(record.hoursToDate)));
+             document::groupedHoursText(rules::storedDecimalValue(record.hoursToDate)));
   out.figure("Fees To Date At Start Of This Billing Period:",
-             document::moneyText(storedValue(record.feesToDate)));
+             document::moneyText(rules::storedDecimalValue(record.feesToDate)));
   out.figure("Costs To Date At Start Of This Billing Period:",
-             document::moneyText(storedValue(record.costsToDate)));
+             document::moneyText(rules::storedDecimalValue(record.costsToDate)));
   out.figure("Credits To Date At Start Of This Billing Period:",
-             document::moneyText(storedValue(record.creditsToDate)), true);
+             document::moneyText(rules::storedDecimalValue(record.creditsToDate)), true);
   out.blank(7);
   out.line(document::LineBuilder()
                .blanks(kIndent)

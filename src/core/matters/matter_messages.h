@@ -1,7 +1,10 @@
 // The message texts of the matter dialogs, exactly as the boxes show them.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "core/rules/fee_schedule_number.h"
 
 namespace vrk::matters::message {
 
@@ -49,6 +52,20 @@ inline std::string feeScheduleOutOfRange(int scheduleCount, int leadingBlanks) {
   if (scheduleCount == 1) return kFeeScheduleOnlyOne;
   return std::string(static_cast<std::size_t>(leadingBlanks), ' ') +
          "INVALID FEE SCHEDULE\r\nENTER A NUMBER FROM 1 TO " + std::to_string(scheduleCount);
+}
+
+// The message for a typed fee schedule number that fails its rule; nothing when it passes.
+inline std::optional<std::string> feeScheduleFailure(const std::string& typed, int scheduleCount,
+                                                     int leadingBlanks) {
+  switch (rules::checkFeeScheduleNumber(typed, scheduleCount)) {
+    case rules::FeeScheduleCheck::NotANumber:
+      return kFeeScheduleNotANumber;
+    case rules::FeeScheduleCheck::OutOfRange:
+      return feeScheduleOutOfRange(scheduleCount, leadingBlanks);
+    case rules::FeeScheduleCheck::Valid:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace vrk::matters::message

@@ -1,6 +1,5 @@
 #include "core/matters/matter_record.h"
 
-#include "core/rules/decimal_value.h"
 #include "core/store/binary_codec.h"
 #include "core/store/tables.h"
 
@@ -35,7 +34,5 @@ MatterRecord decodeMatterRecord(std::string_view bytes) {
   record.creditsToDate = store::getText(bytes, offset::kCreditsToDate, kAmountWidth);
   return record;
 }
-
-double storedValue(const std::string& text) { return rules::decimalValue(text).value_or(0.0); }
 
 }  // namespace vrk::matters

@@ -35,7 +35,7 @@ struct MatterRecord {
   std::string principalAttorney;  // initials
   std::int32_t feeSchedule = 1;   // 1 to the number of fee schedules
   // Decimal texts: "000120.5" / "00030125.00" from the add dialog, "120.5" / "30125" from the
-  // change dialog; read them with storedValue().
+  // change dialog; read them with rules::storedDecimalValue().
   std::string hoursToDate;
   std::string feesToDate;
   std::string costsToDate;
@@ -48,8 +48,5 @@ struct MatterRecord {
 std::string encodeMatterRecord(const MatterRecord& record);
 // `bytes` must hold 228 bytes.
 MatterRecord decodeMatterRecord(std::string_view bytes);
-
-// The value of a stored hours or amount text; 0 for an empty text or one that is not a number.
-double storedValue(const std::string& text);
 
 }  // namespace vrk::matters

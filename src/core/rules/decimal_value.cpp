@@ -16,4 +16,12 @@ std::optional<double> decimalValue(const std::string& text) {
   return value;
 }
 
+double storedDecimalValue(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  const auto value = decimalValue(std::string(text));
+  if (!value) return 0;
+  return negative ? -*value : *value;
+}
+
 }  // namespace vrk::rules

@@ -88,4 +88,10 @@ std::string removeCommas(std::string text) {
   return text;
 }
 
+std::string capitals(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
 }  // namespace vrk::rules

@@ -22,5 +22,8 @@ std::string fillBlanks(std::string text);       // every blank and underscore be
 std::string stripRateMask(std::string text);    // "$01,234.50" -> "01234.50"
 std::string stripAmountMask(std::string text);  // "$00,123,456.78" -> "00123456.78"
 std::string removeCommas(std::string text);     // "1,234" -> "1234"; "" -> "0"
+// What leaving a code, group or initials box does: letters a to z become A to Z; every other
+// character stays (and fails the code and initials rules).
+std::string capitals(std::string text);
 
 }  // namespace vrk::rules

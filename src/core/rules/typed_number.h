@@ -19,6 +19,7 @@ inline constexpr NumberBounds kTimeBounds{0.099, 999.9};  // 0.1 to 999.9 once s
 inline constexpr NumberBounds kRecordAmountBounds{0.01, 99999999.99};  // cost/credit, payment
 inline constexpr NumberBounds kAmountToDateBounds{0, 99999999.99};     // fees, costs, credits to date
 inline constexpr NumberBounds kHoursToDateBounds{0, 999999.9};
+inline constexpr NumberBounds kClientAmountBounds{0, 99999999.99};  // a client's balances and amounts
 inline constexpr NumberBounds kUnbounded{};  // any value the decimal-number rule lets through
 
 // Whether blanks and underscores typed in the box become zeros or stay (and so fail).

@@ -5,19 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/clients/client_fields_panel.h"
 #include "ui/clients/client_form_parts.h"
 
 namespace vrk::ui {
 
-using clientforms::dialogHeading;
-using clientforms::namedButton;
-using clientforms::codeComboBox;
-using clientforms::fillComboBox;
-using clientforms::storedText;
-using clientforms::qDate;
+using namespace clientforms;
 
 TAddClientForm::TAddClientForm(AppServices& services, QWidget* parent)
     : VrkDialog(services, parent),
@@ -25,23 +19,14 @@ TAddClientForm::TAddClientForm(AppServices& services, QWidget* parent)
       fields_(new ClientFieldsPanel(ClientFieldsPanel::Kind::Add, this)) {
   setObjectName(QStringLiteral("TAddClientForm"));
   auto* save = namedButton(QStringLiteral("Save"), QStringLiteral("SaveButton"), this);
-  auto* cancel = namedButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this);
+  auto* cancel = cancelButton(this);
   connect(save, &QPushButton::clicked, this, &TAddClientForm::save);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* codeRow = new QHBoxLayout;
   codeRow->addWidget(dialogHeading(QStringLiteral("Client Code"), this));
   codeRow->addWidget(code_);
   codeRow->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(save);
-  buttons->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(dialogHeading(QStringLiteral("Add A New Client"), this));
-  layout->addLayout(codeRow);
-  layout->addWidget(fields_);
-  layout->addLayout(buttons);
+  layOutClientForm(this, QStringLiteral("Add A New Client"), codeRow, fields_, {save, cancel});
 }
 
 bool TAddClientForm::reload() {

@@ -1,10 +1,15 @@
 #include "ui/clients/client_form_parts.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "platform/text_codec.h"
+#include "ui/clients/client_fields_panel.h"
 #include "ui/common/capitals.h"
 
 namespace vrk::ui::clientforms {
@@ -41,5 +46,49 @@ void fillComboBox(QComboBox* box, const std::vector<std::string>& entries, bool 
 }
 
 std::string storedText(const QComboBox* box) { return platform::toStored(box->currentText()); }
+
+QPushButton* cancelButton(QDialog* dialog) {
+  auto* cancel = namedButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), dialog);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  return cancel;
+}
+
+QLineEdit* shownCodeBox(bool readOnly, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QStringLiteral("ClientCodeEditBox"));
+  box->setReadOnly(readOnly);
+  return box;
+}
+
+QHBoxLayout* displayRow(QComboBox* code, QPushButton* display, QLineEdit* shownCode,
+                        const QString& shownLabel, QWidget* parent) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Client Code"), parent));
+  row->addWidget(code);
+  row->addWidget(display);
+  row->addStretch();
+  if (!shownLabel.isEmpty()) row->addWidget(new QLabel(shownLabel, parent));
+  row->addWidget(shownCode);
+  return row;
+}
+
+void layOutClientForm(QWidget* dialog, const QString& heading, QLayout* codeRow, QWidget* fields,
+                      std::initializer_list<QPushButton*> buttons) {
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch();
+  for (auto* button : buttons) buttonRow->addWidget(button);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(dialogHeading(heading, dialog));
+  layout->addLayout(codeRow);
+  layout->addWidget(fields);
+  layout->addLayout(buttonRow);
+}
+
+void showDisplayed(const std::optional<clients::DisplayedClient>& shown, ClientFieldsPanel* fields,
+                   QLineEdit* shownCode) {
+  if (!shown) return;
+  fields->show(shown->fields);
+  shownCode->setText(platform::fromStored(shown->code));
+}
 
 }  // namespace vrk::ui::clientforms

@@ -1,14 +1,26 @@
-// Small widgets the client dialogs build alike: heading, code and group combo boxes, buttons.
+// What the client dialogs build alike: heading, code and group combo boxes, buttons, the layout.
 #pragma once
 
 #include <QString>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/clients/client_display.h"
+
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QLabel;
+class QLayout;
+class QLineEdit;
 class QPushButton;
 class QWidget;
+
+namespace vrk::ui {
+class ClientFieldsPanel;
+}
 
 namespace vrk::ui::clientforms {
 
@@ -19,5 +31,20 @@ QComboBox* codeComboBox(const QString& objectName, bool capitals, QWidget* paren
 // Fills the list; the text becomes the first entry when asked, else empty.
 void fillComboBox(QComboBox* box, const std::vector<std::string>& entries, bool showFirst);
 std::string storedText(const QComboBox* box);
+
+// "Cancel", which closes `dialog` with Cancel.
+QPushButton* cancelButton(QDialog* dialog);
+// The box showing the displayed client's code, `ClientCodeEditBox`; read-only when asked.
+QLineEdit* shownCodeBox(bool readOnly, QWidget* parent);
+// The code row of the dialogs that display a client first: "Client Code", the code box, Display,
+// then at the right the shown code's box, after its label when there is one.
+QHBoxLayout* displayRow(QComboBox* code, QPushButton* display, QLineEdit* shownCode,
+                        const QString& shownLabel, QWidget* parent);
+// Lays out a client dialog: its heading in bold, the code row, the fields, the buttons at the right.
+void layOutClientForm(QWidget* dialog, const QString& heading, QLayout* codeRow, QWidget* fields,
+                      std::initializer_list<QPushButton*> buttons);
+// Shows the displayed client, when there is one, in the fields and its code in `shownCode`.
+void showDisplayed(const std::optional<clients::DisplayedClient>& shown, ClientFieldsPanel* fields,
+                   QLineEdit* shownCode);
 
 }  // namespace vrk::ui::clientforms

@@ -15,11 +15,7 @@
 
 namespace vrk::ui {
 
-using clientforms::dialogHeading;
-using clientforms::namedButton;
-using clientforms::codeComboBox;
-using clientforms::fillComboBox;
-using clientforms::storedText;
+using namespace clientforms;
 
 ClientGroupForm::ClientGroupForm(AppServices& services, const QString& heading, const QString& action,
                                  QWidget* parent)
@@ -36,10 +32,9 @@ ClientGroupForm::ClientGroupForm(AppServices& services, const QString& heading, 
 
   auto* show = namedButton(QStringLiteral("Display"), QStringLiteral("DisplayButton"), this);
   auto* middle = namedButton(action, action + QStringLiteral("Button"), this);
-  auto* cancel = namedButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this);
+  auto* cancel = cancelButton(this);
   connect(show, &QPushButton::clicked, this, [this] { display(); });
   connect(middle, &QPushButton::clicked, this, [this] { middleButton(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* groupRow = new QHBoxLayout;
   groupRow->addWidget(new QLabel(QStringLiteral("Client Group"), this));

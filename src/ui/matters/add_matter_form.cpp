@@ -34,31 +34,17 @@ TAddMatterForm::TAddMatterForm(AppServices& services, QWidget* parent)
   capitaliseOnLeave(client_);
   capitaliseOnLeave(attorney_);
 
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Client Code"), client_);
-  form->addRow(QStringLiteral("Matter Number"), number_);
-  form->addRow(QStringLiteral("Matter Description (1 - 4 Lines)"), description_);
-  form->addRow(QStringLiteral("Date Matter Created"), created_);
-  form->addRow(QStringLiteral("Principal Attorney"), attorney_);
-  form->addRow(QStringLiteral("Fee Schedule"), schedule_);
-  form->addRow(QStringLiteral("Hours To Date  For This Matter"), hours_);
-  form->addRow(QStringLiteral("Fees To Date For This Matter"), fees_);
-  form->addRow(QStringLiteral("Costs To Date For This Matter"), costs_);
-  form->addRow(QStringLiteral("Credits To Date For This Matter"), credits_);
-
+  auto* form = matterRows(
+      {client_, number_, description_, created_, attorney_, schedule_, hours_, fees_, costs_, credits_},
+      QStringLiteral("Hours To Date  For This Matter"));
   auto* save = namedButton(QStringLiteral("Save"), "SaveButton", this);
   auto* cancel = namedButton(QStringLiteral("Cancel"), "CancelButton", this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(save);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Add A New Matter"), this));
   layout->addLayout(form);
-  layout->addLayout(buttons);
+  layout->addLayout(rightButtonRow({save, cancel}));
 
-  connect(client_->lineEdit(), &QLineEdit::editingFinished, this, &TAddMatterForm::refreshNumbers);
-  connect(client_, &QComboBox::activated, this, &TAddMatterForm::refreshNumbers);
+  onClientLeft(client_, this, [this] { refreshNumbers(); });
   connect(save, &QPushButton::clicked, this, &TAddMatterForm::save);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -66,10 +52,7 @@ TAddMatterForm::TAddMatterForm(AppServices& services, QWidget* parent)
 int TAddMatterForm::exec() {
   if (!load([this] { logic_.emplace(folder()); })) return Rejected;
   const auto& lists = logic_->lists();
-  setStoredItems(client_, lists.clientCodes);
-  setStoredItems(number_, {});
-  setStoredItems(attorney_, lists.attorneys);
-  setStoredItems(schedule_, scheduleNumbers(lists.scheduleCount));
+  setListItems(lists, client_, number_, attorney_, schedule_);
   schedule_->setCurrentIndex(lists.scheduleCount > 0 ? 0 : -1);
   description_->clear();
   setPickedDate(created_, services().clock.today());

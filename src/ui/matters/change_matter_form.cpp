@@ -5,9 +5,9 @@
 namespace vrk::ui {
 
 TChangeMatterForm::TChangeMatterForm(AppServices& services, QWidget* parent)
-    : MatterRecordForm(services, parent,
-                       {QStringLiteral("TChangeMatterForm"), QStringLiteral("Change Data For A Matter"),
-                        QStringLiteral("Save"), "SaveButton", true}) {}
+    : MatterLogicForm(services, parent,
+                      {QStringLiteral("TChangeMatterForm"), QStringLiteral("Change Data For A Matter"),
+                       QStringLiteral("Save"), "SaveButton", true}) {}
 
 void TChangeMatterForm::runAction() {
   const auto input = fieldBoxes();

@@ -3,8 +3,8 @@
 namespace vrk::ui {
 
 TDeleteMatterForm::TDeleteMatterForm(AppServices& services, QWidget* parent)
-    : MatterRecordForm(services, parent,
-                       {QStringLiteral("TDeleteMatterForm"), QStringLiteral("Delete A Matter"),
-                        QStringLiteral("Delete"), "DeleteButton", false}) {}
+    : MatterLogicForm(services, parent,
+                      {QStringLiteral("TDeleteMatterForm"), QStringLiteral("Delete A Matter"),
+                       QStringLiteral("Delete"), "DeleteButton", false}) {}
 
 }  // namespace vrk::ui

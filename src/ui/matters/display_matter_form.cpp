@@ -5,7 +5,7 @@
 namespace vrk::ui {
 
 TDisplayMatterForm::TDisplayMatterForm(AppServices& services, QWidget* parent)
-    : MatterRecordForm(
+    : MatterLogicForm(
           services, parent,
           {QStringLiteral("TDisplayMatterForm"), QStringLiteral("Display/Print Data For A Matter"),
            QStringLiteral("Print"), "PrintButton", false}) {}

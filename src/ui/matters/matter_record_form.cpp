@@ -57,32 +57,18 @@ MatterRecordForm::MatterRecordForm(AppServices& services, QWidget* parent, const
   selectionRow->addWidget(number_);
   selectionRow->addWidget(displayButton);
 
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Client Code"), keyClient_);
-  form->addRow(QStringLiteral("Matter Number"), keyNumber_);
-  form->addRow(QStringLiteral("Matter Description (1 - 4 Lines)"), description_);
-  form->addRow(QStringLiteral("Date Matter Created"), created_);
-  form->addRow(QStringLiteral("Principal Attorney"), attorney_);
-  form->addRow(QStringLiteral("Fee Schedule"), schedule_);
-  form->addRow(QStringLiteral("Hours To Date For This Matter"), hours_);
-  form->addRow(QStringLiteral("Fees To Date For This Matter"), fees_);
-  form->addRow(QStringLiteral("Costs To Date For This Matter"), costs_);
-  form->addRow(QStringLiteral("Credits To Date For This Matter"), credits_);
-
+  auto* form = matterRows(
+      {keyClient_, keyNumber_, description_, created_, attorney_, schedule_, hours_, fees_, costs_, credits_},
+      QString::fromLatin1(kHoursLabel));
   auto* action = namedButton(setup.actionText, setup.actionName, this);
   auto* cancel = namedButton(QStringLiteral("Cancel"), "CancelButton", this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(action);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(setup.label, this));
   layout->addLayout(selectionRow);
   layout->addLayout(form);
-  layout->addLayout(buttons);
+  layout->addLayout(rightButtonRow({action, cancel}));
 
-  connect(client_->lineEdit(), &QLineEdit::editingFinished, this, &MatterRecordForm::clientLeft);
-  connect(client_, &QComboBox::activated, this, &MatterRecordForm::clientLeft);
+  onClientLeft(client_, this, [this] { clientLeft(); });
   connect(client_->lineEdit(), &QLineEdit::textEdited, number_, &QComboBox::clearEditText);
   connect(displayButton, &QPushButton::clicked, this, &MatterRecordForm::display);
   connect(action, &QPushButton::clicked, this, [this] {
@@ -93,11 +79,7 @@ MatterRecordForm::MatterRecordForm(AppServices& services, QWidget* parent, const
 
 int MatterRecordForm::exec() {
   if (!load([this] { makeLogic(); })) return Rejected;
-  const auto& lists = selection()->lists();
-  setStoredItems(client_, lists.clientCodes);
-  setStoredItems(number_, {});
-  setStoredItems(attorney_, lists.attorneys);
-  setStoredItems(schedule_, scheduleNumbers(lists.scheduleCount));
+  setListItems(selection()->lists(), client_, number_, attorney_, schedule_);
   clearFields();
   const int result = VrkDialog::exec();
   dropLogic();

@@ -2,6 +2,8 @@
 // matter number, Display) and the matter's fields, editable or read-only.
 #pragma once
 
+#include <optional>
+
 #include "core/matters/matter_selection.h"
 #include "ui/common/vrk_dialog.h"
 
@@ -56,6 +58,20 @@ class MatterRecordForm : public VrkDialog {
   QLineEdit* fees_;
   QLineEdit* costs_;
   QLineEdit* credits_;
+};
+
+// A matter dialog whose logic is a `Logic` (made from the period folder, with its selection part):
+// makes the logic when the dialog opens and drops it when it closes.
+template <typename Logic>
+class MatterLogicForm : public MatterRecordForm {
+ protected:
+  using MatterRecordForm::MatterRecordForm;
+
+  void makeLogic() override { logic_.emplace(folder()); }
+  void dropLogic() override { logic_.reset(); }
+  matters::MatterSelection* selection() override { return logic_ ? &logic_->selection() : nullptr; }
+
+  std::optional<Logic> logic_;
 };
 
 }  // namespace vrk::ui

@@ -1,5 +1,7 @@
 #include "ui/matters/matter_widgets.h"
 
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -49,6 +51,42 @@ std::vector<std::string> scheduleNumbers(int scheduleCount) {
   std::vector<std::string> numbers;
   for (int k = 1; k <= scheduleCount; ++k) numbers.push_back(std::to_string(k));
   return numbers;
+}
+
+void setListItems(const matters::MatterLists& lists, QComboBox* client, QComboBox* number,
+                  QComboBox* attorney, QComboBox* schedule) {
+  setStoredItems(client, lists.clientCodes);
+  setStoredItems(number, {});
+  setStoredItems(attorney, lists.attorneys);
+  setStoredItems(schedule, scheduleNumbers(lists.scheduleCount));
+}
+
+void onClientLeft(QComboBox* client, QObject* context, const std::function<void()>& left) {
+  QObject::connect(client->lineEdit(), &QLineEdit::editingFinished, context, left);
+  QObject::connect(client, &QComboBox::activated, context, left);
+}
+
+QFormLayout* matterRows(const std::array<QWidget*, 10>& boxes, const QString& hoursLabel) {
+  const QString labels[] = {QStringLiteral("Client Code"),
+                            QStringLiteral("Matter Number"),
+                            QStringLiteral("Matter Description (1 - 4 Lines)"),
+                            QStringLiteral("Date Matter Created"),
+                            QStringLiteral("Principal Attorney"),
+                            QStringLiteral("Fee Schedule"),
+                            hoursLabel,
+                            QStringLiteral("Fees To Date For This Matter"),
+                            QStringLiteral("Costs To Date For This Matter"),
+                            QStringLiteral("Credits To Date For This Matter")};
+  auto* form = new QFormLayout;
+  for (std::size_t i = 0; i < boxes.size(); ++i) form->addRow(labels[i], boxes[i]);
+  return form;
+}
+
+QHBoxLayout* rightButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (auto* button : buttons) row->addWidget(button);
+  return row;
 }
 
 std::string storedText(const QComboBox* box) { return platform::toStored(box->currentText()); }

@@ -1,16 +1,22 @@
-// Widgets the matter dialogs share: named boxes, their lists, and moving texts in and out of them.
+// Widgets the matter dialogs share: named boxes, their lists and rows, and texts in and out of them.
 #pragma once
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QString>
+#include <array>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "core/dialog/outcome.h"
+#include "core/matters/matter_lists.h"
 #include "core/store/dates.h"
 
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -25,6 +31,20 @@ QPushButton* namedButton(const QString& text, const char* name, QWidget* parent)
 void setStoredItems(QComboBox* box, const std::vector<std::string>& items);
 // The fee schedule numbers 1 to N.
 std::vector<std::string> scheduleNumbers(int scheduleCount);
+// Fills the client code, attorney and fee schedule lists; the matter number list stays empty.
+void setListItems(const matters::MatterLists& lists, QComboBox* client, QComboBox* number,
+                  QComboBox* attorney, QComboBox* schedule);
+// Runs `left` when the user leaves the client code box or picks a code from its list.
+void onClientLeft(QComboBox* client, QObject* context, const std::function<void()>& left);
+
+// The hours row's label in the change, delete and display dialogs (the add dialog has two blanks
+// before "For").
+inline constexpr const char* kHoursLabel = "Hours To Date For This Matter";
+// The labelled rows of a matter's boxes: client code, matter number, description, date created,
+// principal attorney, fee schedule, then hours, fees, costs and credits to date.
+QFormLayout* matterRows(const std::array<QWidget*, 10>& boxes, const QString& hoursLabel);
+// The dialog's buttons at the right.
+QHBoxLayout* rightButtonRow(std::initializer_list<QPushButton*> buttons);
 
 std::string storedText(const QComboBox* box);
 std::string storedText(const QLineEdit* box);

@@ -71,5 +71,32 @@ TEST(DateText, ReportRecordAndLongDates) {
   EXPECT_EQ(monthName(13), "");
 }
 
+TEST(DateText, TypedRecordDates) {
+  using Date = std::optional<store::CalendarDate>;
+  struct Case {
+    std::string text;
+    Date exact, loose;
+  };
+  const Case cases[] = {
+      {"07/05/2001", store::CalendarDate{2001, 7, 5}, store::CalendarDate{2001, 7, 5}},
+      {"02/29/2000", store::CalendarDate{2000, 2, 29}, store::CalendarDate{2000, 2, 29}},
+      {"7/5/2001", std::nullopt, store::CalendarDate{2001, 7, 5}},
+      {" 7/+5 /2001", std::nullopt, store::CalendarDate{2001, 7, 5}},
+      {"007/05/2001", std::nullopt, store::CalendarDate{2001, 7, 5}},
+      {"02/30/2001", std::nullopt, std::nullopt},
+      {"13/01/2001", std::nullopt, std::nullopt},
+      {"07/05/01", std::nullopt, std::nullopt},
+      {"07-05-2001", std::nullopt, std::nullopt},
+      {"07/05/2001/", std::nullopt, std::nullopt},
+      {"/05/2001", std::nullopt, std::nullopt},
+      {"7/5/20011", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(parseRecordDate(c.text), c.exact) << c.text;
+    EXPECT_EQ(parseRecordDate(c.text, DateForm::Loose), c.loose) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace vrk::document

@@ -1,9 +1,8 @@
-// Matter numbers, typed hours and amounts to date, and plain figures turned into masked box texts.
+// Matter numbers, and typed hours and amounts to date.
 #include <gtest/gtest.h>
 
-#include "core/matters/masked_box_text.h"
+#include "core/matters/matter_boxes.h"
 #include "core/matters/matter_number.h"
-#include "core/matters/to_date_boxes.h"
 
 namespace vrk::matters {
 
@@ -61,27 +60,10 @@ TEST(ToDateBoxes, AmountsAndHoursReduceToStoredText) {
       {"1.123456789012", "1.12", "1.1"},
   };
   for (const auto& c : cases) {
-    const auto amount = readAmountToDate(c.typed);
-    const auto hours = readHoursToDate(c.typed);
+    const auto amount = rules::readChangedNumber(c.typed, kAmountToDateRule);
+    const auto hours = rules::readChangedNumber(c.typed, kHoursToDateRule);
     EXPECT_EQ(amount ? std::optional(amount->text) : std::nullopt, c.amount) << c.typed;
     EXPECT_EQ(hours ? std::optional(hours->text) : std::nullopt, c.hours) << c.typed;
-  }
-}
-
-TEST(MaskedBoxText, PlainFiguresFillTheMask) {
-  struct Case {
-    std::string plain;
-    std::optional<std::string> amount, hours;
-  };
-  const Case cases[] = {
-      {"", "$__,___,___.__", "___,___._"},           {"1250.5", "$00,001,250.50", "001,250.5"},
-      {"$1,250.50", "$00,001,250.50", std::nullopt}, {"99999999.99", "$99,999,999.99", std::nullopt},
-      {"0120.50", "$00,000,120.50", "000,120.5"},    {"1.25", "$00,000,001.25", std::nullopt},
-      {"100000000", std::nullopt, std::nullopt},     {"abc", std::nullopt, std::nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(amountBoxText(c.plain), c.amount) << c.plain;
-    EXPECT_EQ(hoursBoxText(c.plain), c.hours) << c.plain;
   }
 }
 

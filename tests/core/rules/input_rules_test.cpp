@@ -87,6 +87,9 @@ TEST(InputRules, Normalisations) {
       {removeCommas, "1,234,567", "1234567"},
       {removeCommas, "", "0"},
       {removeCommas, "12.5", "12.5"},
+      {capitals, "jd", "JD"},
+      {capitals, "acme7b", "ACME7B"},
+      {capitals, "a-b \xE9", "A-B \xE9"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.normalise(c.in), c.out) << c.in;
 }

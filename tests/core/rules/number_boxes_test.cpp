@@ -28,6 +28,16 @@ TEST(DecimalValue, ReadsOnlyDecimalTexts) {
   EXPECT_EQ(decimalValue(std::string(400, '9')), std::nullopt);  // too large for a double
 }
 
+TEST(DecimalValue, StoredTextsReadAsZeroWhenUnreadable) {
+  EXPECT_EQ(storedDecimalValue("00250.00"), 250.0);
+  EXPECT_EQ(storedDecimalValue("120.5"), 120.5);
+  EXPECT_EQ(storedDecimalValue("-25.00"), -25.0);
+  EXPECT_EQ(storedDecimalValue(""), 0.0);
+  EXPECT_EQ(storedDecimalValue("-"), 0.0);
+  EXPECT_EQ(storedDecimalValue("--5"), 0.0);
+  EXPECT_EQ(storedDecimalValue("12a"), 0.0);
+}
+
 TEST(TypedNumber, CleanedTextValueAndBounds) {
   struct Case {
     std::string typed;
