@@ -9,27 +9,36 @@
 namespace vrk::store {
 namespace {
 
-// What a file looked like before the commit touched it, enough to put it back.
+// What a file looked like before the commit touched it, enough to put it back: its old size and
+// the old bytes under each patch and past a shorter new end (the whole file when the change
+// replaces or removes it). Only what the change overwrites is kept, so one record written into
+// a large data file costs one record, not the rest of the file.
 struct Undo {
   std::string name;
   bool existed = false;
   std::uint64_t size = 0;
-  std::uint64_t offset = 0;
-  std::string bytes;  // the old contents from `offset` to the old end
+  std::vector<Transaction::Patch> saved;
 };
 
 Undo captureUndo(const std::filesystem::path& folder, const Transaction::Change& change) {
   Undo undo;
   undo.name = change.name;
-  const auto size = io::fileSize(folder / change.name);
+  const auto path = folder / change.name;
+  const auto size = io::fileSize(path);
   if (!size) return undo;
   undo.existed = true;
   undo.size = *size;
-  std::uint64_t from = change.size;
-  if (change.removed || change.replaced) from = 0;
-  for (const auto& patch : change.patches) from = std::min(from, patch.offset);
-  undo.offset = std::min(from, *size);
-  undo.bytes = io::readRange(folder / change.name, undo.offset, *size - undo.offset);
+  if (change.removed || change.replaced) {
+    undo.saved.push_back({0, io::readWhole(path)});
+    return undo;
+  }
+  if (change.size < *size)  // cut short: the tail goes too
+    undo.saved.push_back({change.size, io::readRange(path, change.size, *size - change.size)});
+  for (const auto& patch : change.patches) {
+    if (patch.offset >= *size) continue;
+    const std::uint64_t length = std::min<std::uint64_t>(patch.bytes.size(), *size - patch.offset);
+    undo.saved.push_back({patch.offset, io::readRange(path, patch.offset, length)});
+  }
   return undo;
 }
 
@@ -39,7 +48,7 @@ void restore(const std::filesystem::path& folder, const Undo& undo) {
     return;
   }
   io::WritableFile file(folder / undo.name, false);
-  file.writeAt(undo.offset, undo.bytes);
+  for (const auto& range : undo.saved) file.writeAt(range.offset, range.bytes);
   file.resize(undo.size);
   file.sync();
 }
@@ -228,9 +237,10 @@ void Transaction::commit() {
   }
 
   // 3. Done: the journal goes.
+  // The removal need not reach the disk now: a journal that comes back after a crash only
+  // writes the same bytes again, and the next commit's seal syncs the folder anyway.
   hook("remove journal");
   io::removeFile(sealed);
-  io::syncDirectory(folder_);
   changes_.clear();
   index_.clear();
 }

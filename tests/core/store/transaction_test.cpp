@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/store/store_error.h"
 #include "support/temp_folder.h"
 
@@ -64,28 +66,48 @@ TEST(Transaction, ADamagedJournalIsSetAsideAndReported) {
 }
 
 TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
-  test::TempFolder folder;
-  test::writeFile(folder / "A.Dat", "alpha");
-  test::writeFile(folder / "B.Dat", "beta");
-  Transaction tx(folder.path());
-  tx.writeAt("A.Dat", 0, "ALPHA-LONGER");
-  tx.writeWhole("C.Dat", "created");
-  tx.writeWhole("B.Dat", "BETA");
-  tx.setFaultHook([&](const std::string& point) {
-    if (point == "apply B.Dat") {  // B.Dat turns into a folder: writing it must fail
-      std::filesystem::remove(folder / "B.Dat");
-      std::filesystem::create_directory(folder / "B.Dat");
+  // Each case changes A.Dat ("0123456789") in one way; the commit then fails on B.Dat.
+  const struct {
+    const char* name;
+    std::function<void(Transaction&)> change;
+  } cases[] = {
+      {"longer", [](Transaction& tx) { tx.writeAt("A.Dat", 0, "ABCDEFGHIJKLMN"); }},
+      {"record in the middle", [](Transaction& tx) { tx.writeAt("A.Dat", 4, "xy"); }},
+      {"overlapping patches", [](Transaction& tx) {
+         tx.writeAt("A.Dat", 3, "abcd");
+         tx.writeAt("A.Dat", 5, "WXYZ");
+       }},
+      {"cut short", [](Transaction& tx) { tx.truncate("A.Dat", 4); }},
+      {"cut short then grown", [](Transaction& tx) {
+         tx.truncate("A.Dat", 3);
+         tx.append("A.Dat", "--");
+       }},
+      {"replaced", [](Transaction& tx) { tx.writeWhole("A.Dat", "new"); }},
+      {"removed", [](Transaction& tx) { tx.remove("A.Dat"); }},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    test::writeFile(folder / "A.Dat", "0123456789");
+    test::writeFile(folder / "B.Dat", "beta");
+    Transaction tx(folder.path());
+    c.change(tx);
+    tx.writeWhole("C.Dat", "created");
+    tx.writeWhole("B.Dat", "BETA");
+    tx.setFaultHook([&](const std::string& point) {
+      if (point == "apply B.Dat") {  // B.Dat turns into a folder: writing it must fail
+        std::filesystem::remove(folder / "B.Dat");
+        std::filesystem::create_directory(folder / "B.Dat");
+      }
+    });
+    try {
+      tx.commit();
+      ADD_FAILURE() << c.name << ": commit should fail";
+    } catch (const StoreError& error) {
+      EXPECT_EQ(error.path().filename(), "B.Dat") << c.name;
+      EXPECT_NE(std::string(error.what()).find("nothing was changed"), std::string::npos) << c.name;
     }
-  });
-  try {
-    tx.commit();
-    FAIL() << "commit should fail";
-  } catch (const StoreError& error) {
-    EXPECT_EQ(error.path().filename(), "B.Dat");
-    EXPECT_NE(std::string(error.what()).find("nothing was changed"), std::string::npos);
+    EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "0123456789"}})) << c.name;
   }
-  EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "alpha"}}));
-  EXPECT_FALSE(std::filesystem::exists(folder / "C.Dat"));
 }
 
 TEST(Transaction, AFolderThatCannotBeWrittenFailsBeforeAnythingChanges) {
