@@ -1,10 +1,21 @@
 #include "core/backup/copy_steps.h"
 
+#include "core/store/store_error.h"
+#include "core/store/transaction.h"
+
 namespace vrk::backup {
 
 services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
                                    const std::filesystem::path& target, const CopySteps& steps) {
   if (steps) steps(kCopyStarted);
+  // A save that a crash interrupted is finished (or discarded) on both sides first: the copy then
+  // holds whole saves only, and no journal is left to be replayed over the copied files later.
+  try {
+    store::recoverFolders(source);
+    store::recoverFolders(target);
+  } catch (const store::StoreError& error) {
+    return {false, error.what()};
+  }
   services::FolderCopier::Progress advance;
   if (steps) {
     advance = [&steps](const services::CopyProgress& progress) {

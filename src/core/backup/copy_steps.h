@@ -17,7 +17,8 @@ inline constexpr int kCopyDone = 3;
 // and kCopyDone once everything was copied. A failed copy never reports kCopyDone.
 using CopySteps = std::function<void(int step)>;
 
-// Copies the contents of `source` into `target` through the copier, reporting the steps.
+// Copies the contents of `source` into `target` through the copier, reporting the steps. Saves
+// that a crash interrupted in either folder are completed or discarded first.
 services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
                                    const std::filesystem::path& target, const CopySteps& steps);
 

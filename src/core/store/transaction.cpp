@@ -71,6 +71,21 @@ void recoverFolder(const std::filesystem::path& folder) {
   io::syncDirectory(folder);
 }
 
+void recoverFolders(const std::filesystem::path& root) {
+  namespace fs = std::filesystem;
+  const auto hasJournal = [](const fs::path& folder) {
+    std::error_code ignored;
+    return fs::exists(folder / kJournalName, ignored) || fs::exists(folder / kPartialJournalName, ignored);
+  };
+  std::error_code error;
+  if (!fs::is_directory(root, error)) return;
+  if (hasJournal(root)) recoverFolder(root);
+  for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+       !error && it != end; it.increment(error)) {
+    if (it->is_directory(error) && !it->is_symlink(error) && hasJournal(it->path())) recoverFolder(it->path());
+  }
+}
+
 Transaction::Transaction(std::filesystem::path folder) : folder_(std::move(folder)) {
   recoverFolder(folder_);
 }

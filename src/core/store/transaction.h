@@ -18,6 +18,11 @@ inline constexpr const char* kPartialJournalName = ".vrk-commit-journal.partial"
 // stopped before. Transactions call it when they open a folder.
 void recoverFolder(const std::filesystem::path& folder);
 
+// recoverFolder() for `root` and every folder under it that holds a journal. Backup and restore
+// call it before copying, so a copy never carries a journal that would later be applied over
+// newer files. A folder that cannot be listed is left alone.
+void recoverFolders(const std::filesystem::path& root);
+
 // Reads go through the staged changes, so later steps of an operation see its earlier writes.
 // commit() writes an intent journal (synced), applies the changes in the order they were first
 // staged, syncs them, and removes the journal. When applying fails (disk full, medium read-only),

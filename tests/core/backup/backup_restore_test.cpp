@@ -8,6 +8,7 @@
 #include "core/backup/backup_data_files.h"
 #include "core/backup/backup_location.h"
 #include "core/backup/restore_data_files.h"
+#include "core/store/transaction.h"
 #include "support/temp_folder.h"
 
 namespace vrk::backup {
@@ -192,6 +193,36 @@ TEST_F(BackupRestore, RestoreMergesIntoTheDataDirectoryItselfWhateverTheBackupsS
     EXPECT_EQ(entries(folder / "office"), 1);
   }
   EXPECT_EQ(prompter.questionsAsked(), 0);
+}
+
+// Leaves `folder` as a crash would after the journal of a save of `name` was sealed.
+void interruptedSave(const fs::path& folder, const std::string& name, const std::string& bytes) {
+  struct Crash {};
+  store::Transaction tx(folder);
+  tx.writeWhole(name, bytes);
+  tx.setFaultHook([](const std::string& point) {
+    if (point.starts_with("apply")) throw Crash{};
+  });
+  EXPECT_THROW(tx.commit(), Crash);
+  ASSERT_TRUE(fs::exists(folder / store::kJournalName));
+}
+
+TEST_F(BackupRestore, AnInterruptedSaveIsFinishedBeforeEitherCopyAndNoJournalIsCarried) {
+  // Backup: the copy holds the finished save, not the files from before it.
+  interruptedSave(data() / "072001", "ClientCodes.Dat", "SAVED");
+  ASSERT_EQ(save(saveDir()).closing, Closing::Ok);
+  EXPECT_EQ(files(saveDir() / "VRK DATA FILES"),
+            (Files{{"072001/ClientCodes.Dat", "SAVED"}, {"082001/Dimensions.Dat", "counts"}}));
+
+  // Restore: a save interrupted in the data directory must not be replayed over the restored files
+  // the next time the billing period is opened.
+  interruptedSave(data() / "072001", "ClientCodes.Dat", "STALE");
+  put(saveDir() / "VRK DATA FILES", kEarlier);
+  ASSERT_EQ(restore(saveDir() / "VRK DATA FILES").closing, Closing::Ok);
+  store::Transaction reopened(data() / "072001");
+  EXPECT_EQ(files(data()), (Files{{"072001/ClientCodes.Dat", "OLD"},
+                                  {"082001/Dimensions.Dat", "counts"},
+                                  {"062001/Old.Dat", "keep"}}));
 }
 
 TEST_F(BackupRestore, DialogsOpenAtTheLastBackupDirectoryElseAtARoot) {
