@@ -58,10 +58,12 @@ Figures summarise(std::vector<double> times) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int rounds = argc > 1 ? std::atoi(argv[1]) : 21;
+  const int rounds = std::max(2, argc > 1 ? std::atoi(argv[1]) : 21);
   const auto root = std::filesystem::temp_directory_path() / "vrk-bench-store";
-  std::printf("%-9s %-8s %12s %12s %12s %12s\n", "records", "op", "median ms", "worst ms", "load ms",
-              "commit ms");
+  // The first add follows the bulk write of the whole table, whose pages the disk is still
+  // taking; it is shown apart ("first ms") and left out of the median and the worst.
+  std::printf("%-9s %-8s %12s %12s %12s %12s %12s\n", "records", "op", "median ms", "worst ms", "load ms",
+              "commit ms", "first ms");
   for (const std::size_t n : {10000u, 100000u, 200000u}) {
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root);
@@ -93,9 +95,11 @@ int main(int argc, char** argv) {
       }
       deletes.push_back(millis(Clock::now() - start));
     }
-    const auto add = summarise(adds), del = summarise(deletes);
-    std::printf("%-9zu %-8s %12.2f %12.2f %12.2f %12.2f\n", n, "add", add.median, add.worst,
-                summarise(loads).median, summarise(commits).median);
+    const double first = adds.front();
+    const auto add = summarise({adds.begin() + 1, adds.end()}), del = summarise(deletes);
+    std::printf("%-9zu %-8s %12.2f %12.2f %12.2f %12.2f %12.2f\n", n, "add", add.median, add.worst,
+                summarise({loads.begin() + 1, loads.end()}).median,
+                summarise({commits.begin() + 1, commits.end()}).median, first);
     std::printf("%-9zu %-8s %12.2f %12.2f\n", n, "delete", del.median, del.worst);
   }
   std::filesystem::remove_all(root);
