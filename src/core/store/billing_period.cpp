@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "core/rules/input_rules.h"
+#include "core/store/store_error.h"
+#include "core/store/transaction.h"
 
 namespace vrk::store {
 namespace {
@@ -88,7 +90,15 @@ dialog::Outcome BillingPeriodQuery::ok(const std::string& month, const std::stri
 
 std::string ensureBillingPeriodFolder(const std::filesystem::path& folder) {
   std::error_code ec;
-  if (std::filesystem::is_directory(folder, ec)) return {};
+  if (std::filesystem::is_directory(folder, ec)) {
+    // A save that a crash interrupted is finished now, before any check reads the folder.
+    try {
+      recoverFolder(folder);
+    } catch (const StoreError& error) {
+      return error.what();
+    }
+    return {};
+  }
   std::filesystem::create_directory(folder, ec);
   if (!ec && std::filesystem::is_directory(folder)) return {};
   return "THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED\r\n" + folder.string() +

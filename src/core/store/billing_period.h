@@ -52,8 +52,9 @@ class BillingPeriodQuery {
   std::string period_;
 };
 
-// Makes sure the folder of a period exists (one level; the data directory must exist).
-// Returns an empty string on success, else a message for the user naming the folder.
+// Makes sure the folder of a period exists (one level; the data directory must exist), and
+// finishes a save that a crash interrupted in it. Returns an empty string on success, else a
+// message for the user naming the folder or the damaged journal.
 std::string ensureBillingPeriodFolder(const std::filesystem::path& folder);
 
 }  // namespace vrk::store

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/store/transaction.h"
 #include "support/temp_folder.h"
 
 namespace vrk::store {
@@ -96,6 +97,21 @@ TEST(BillingPeriod, OpeningCreatesTheFolderOnceAndReportsAFailure) {
   test::writeFile(folder / "Dimensions.Dat", "x");
   EXPECT_EQ(ensureBillingPeriodFolder(folder), "");  // opening again changes nothing
   EXPECT_TRUE(std::filesystem::exists(folder / "Dimensions.Dat"));
+
+  // A save a crash interrupted after sealing its journal is finished on opening; a damaged
+  // journal is reported.
+  struct Crash {};
+  Transaction tx(folder);
+  tx.writeWhole("ClientGroups.Dat", "GROUP\r\n");
+  tx.setFaultHook([](const std::string& point) {
+    if (point.starts_with("apply")) throw Crash{};
+  });
+  EXPECT_THROW(tx.commit(), Crash);
+  EXPECT_EQ(ensureBillingPeriodFolder(folder), "");
+  EXPECT_EQ(test::readFile(folder / "ClientGroups.Dat"), "GROUP\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / kJournalName));
+  test::writeFile(folder / kJournalName, "damaged");
+  EXPECT_NE(ensureBillingPeriodFolder(folder).find(kJournalName), std::string::npos);
 
   const auto missingParent = billingPeriodFolder(data.path().string() + "/gone/", "072001");
   EXPECT_EQ(ensureBillingPeriodFolder(missingParent)
