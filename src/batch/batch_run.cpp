@@ -6,6 +6,7 @@
 #include "batch/context.h"
 #include "batch/registry.h"
 #include "core/document/document.h"
+#include "core/shell/guards.h"
 #include "core/store/store_error.h"
 #include "core/text/cp1252.h"
 #include "platform/document_printer.h"
@@ -40,8 +41,28 @@ int help(std::ostream& out) {
   for (const auto& [name, action] : registry().actions()) printSignature(out, action.signature);
   out << "\ndocuments (print):\n";
   for (const auto& [name, document] : registry().documents()) printSignature(out, document.signature);
-  out << "\nExit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
+  out << "\nAn action or document of a main-window command first runs that command's guards, as\n"
+         "the main window does; --yes / --no also answers the final-statements question.\n"
+         "Exit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
   return kExitOk;
+}
+
+// The guards the main window runs before the signature's command opens its dialog; the outcome
+// closes with OK when every guard passed.
+dialog::Outcome commandGuards(const Signature& signature, Context& context, dialog::Prompter& prompter) {
+  const shell::Command* command = guardedCommand(signature);
+  if (!command) {
+    dialog::Outcome passed;
+    passed.closing = dialog::Closing::Ok;
+    return passed;
+  }
+  context.folder();  // a usage error when no data directory is known
+  return shell::runGuards(*command, context.dataFilesPath, context.period, prompter);
+}
+
+void printMessages(const dialog::Outcome& outcome, std::ostream& out) {
+  for (const auto& message : outcome.messages)
+    out << "[" << dialog::messageKindName(message.kind) << "]\n" << shown(message.text) << "\n";
 }
 
 int doAction(const CommandLine& line, Context& context, std::ostream& out) {
@@ -49,9 +70,14 @@ int doAction(const CommandLine& line, Context& context, std::ostream& out) {
   if (!action) throw UsageError("unknown action " + line.name + " (see vrk-batch help)");
   checkFields(action->signature, line.fields);
   dialog::FixedPrompter prompter(line.answer.value_or(false));
+  const dialog::Outcome guards = commandGuards(action->signature, context, prompter);
+  printMessages(guards, out);
+  if (guards.closing != dialog::Closing::Ok) {
+    out << "REFUSED\n";
+    return kExitRefused;
+  }
   const ActionResult result = action->run(context, FieldValues(storedFields(line.fields)), prompter);
-  for (const auto& message : result.outcome.messages)
-    out << "[" << dialog::messageKindName(message.kind) << "]\n" << shown(message.text) << "\n";
+  printMessages(result.outcome, out);
   for (const auto& reportLine : result.report) out << shown(reportLine) << "\n";
   const bool ok = result.outcome.closing == dialog::Closing::Ok;
   out << (ok ? "OK" : "REFUSED") << "\n";
@@ -62,6 +88,10 @@ int printDocument(const CommandLine& line, Context& context, std::ostream& out, 
   const DocumentAction* action = registry().document(line.name);
   if (!action) throw UsageError("unknown document " + line.name + " (see vrk-batch help)");
   checkFields(action->signature, line.fields);
+  dialog::FixedPrompter prompter(line.answer.value_or(false));
+  const dialog::Outcome guards = commandGuards(action->signature, context, prompter);
+  if (guards.closing != dialog::Closing::Ok)
+    throw UsageError(guards.messages.empty() ? "refused" : shown(guards.messages.back().text));
   const document::Document document =
       action->build(context, FieldValues(storedFields(line.fields)),
                     line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);

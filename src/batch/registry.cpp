@@ -1,8 +1,26 @@
 #include "batch/registry.h"
 
+#include <stdexcept>
+
 #include "batch/actions/actions.h"
+#include "core/shell/commands.h"
 
 namespace vrk::batch {
+namespace {
+
+// A signature's command must name a main-window button: a misspelt one would skip its guards.
+const Signature& checked(const Signature& signature) {
+  if (!signature.command.empty() && !guardedCommand(signature))
+    throw std::logic_error("vrk-batch " + signature.name + " names no main-window command " +
+                           signature.command);
+  return signature;
+}
+
+}  // namespace
+
+const shell::Command* guardedCommand(const Signature& signature) {
+  return signature.command.empty() ? nullptr : shell::findCommand(shell::commandName(signature.command));
+}
 
 std::string FieldValues::get(const std::string& name) const {
   for (auto it = fields_.rbegin(); it != fields_.rend(); ++it)
@@ -16,8 +34,10 @@ bool FieldValues::has(const std::string& name) const {
   return false;
 }
 
-void Registry::add(Action action) { actions_[action.signature.name] = std::move(action); }
-void Registry::add(DocumentAction document) { documents_[document.signature.name] = std::move(document); }
+void Registry::add(Action action) { actions_[checked(action.signature).name] = std::move(action); }
+void Registry::add(DocumentAction document) {
+  documents_[checked(document.signature).name] = std::move(document);
+}
 
 const Action* Registry::action(const std::string& name) const {
   const auto it = actions_.find(name);

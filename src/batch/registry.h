@@ -12,6 +12,10 @@
 #include "core/dialog/prompter.h"
 #include "core/document/document.h"
 
+namespace vrk::shell {
+struct Command;
+}
+
 namespace vrk::batch {
 
 // The fields given for one action or document, texts already in the stored character set.
@@ -33,7 +37,13 @@ struct Signature {
   // Field names; one ending in "*" stands for every name with that prefix (rate-*); the name
   // "" stands for a bare word after the document name (print help PAGE).
   std::vector<std::string> fields;
+  // The main-window button whose guards run first, as they do before its dialog opens (the
+  // prior-period guard, the data checks, the final-statements question); "" for none.
+  std::string command = {};
 };
+
+// The main-window command of a signature, or nullptr when it names none.
+const shell::Command* guardedCommand(const Signature& signature);
 
 struct ActionResult {
   dialog::Outcome outcome;

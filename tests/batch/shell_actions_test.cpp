@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "batch/batch_runner.h"
+#include "core/dialog/outcome.h"
+#include "core/shell/guards.h"
 #include "support/temp_folder.h"
 
 namespace vrk::test {
@@ -61,6 +63,45 @@ TEST_F(BatchTest, ChecksReportEachPresenceCheckInOrder) {
             "cost/credit record data check: passed\n"
             "payment record data check: THERE ARE NO PAYMENT RECORD DATA FILES FOR THIS BILLING PERIOD "
             "(PaymentRecordDatesArray.Dat is missing)\n");
+}
+
+TEST_F(BatchTest, ActionsAndPrintOutsRunTheirCommandsGuardsFirst) {
+  copySampleOffice(folder.path());
+  const std::string prior = dialog::plainLineBreaks(shell::kPriorPeriodMessage);
+  const std::string question = dialog::plainLineBreaks(shell::kFinalStatementsQuestion);
+  const auto period = [&](const char* mmyyyy, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--period", mmyyyy});
+    return batch(args);
+  };
+
+  // The prior period has a client group without final statements.
+  std::filesystem::create_directory(folder / "062001");
+  writeFile(folder / "062001" / "ClientGroups.Dat", "A\r\n");
+  auto result = period("072001", {"do", "add-attorney", "initials=QQ", "rate-1=100"});
+  EXPECT_EQ(result.out, "[information]\n" + prior + "\nREFUSED\n");
+  EXPECT_EQ(result.status, 1);
+  std::filesystem::remove_all(folder / "062001");
+
+  // Every group of this period has final statements: the question, and No unless --yes.
+  writeFile(folder / "072001" / "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
+  const std::string attorneysBefore = readFile(folder / "072001" / "AttorneyInitials.Dat");
+  result = period("072001", {"do", "add-attorney", "initials=QQ", "rate-1=100"});
+  EXPECT_EQ(result.out, "[warning]\n" + question + "\nREFUSED\n");
+  EXPECT_EQ(readFile(folder / "072001" / "AttorneyInitials.Dat"), attorneysBefore);
+  result = period("072001", {"do", "add-attorney", "initials=QQ", "rate-1=100", "--yes"});
+  EXPECT_EQ(result.out, "[warning]\n" + question + "\nOK\n");
+  EXPECT_NE(readFile(folder / "072001" / "AttorneyInitials.Dat").find("QQ\r\n"), std::string::npos);
+
+  // A period without files: the dialog's data check refuses, for actions and print-outs alike.
+  result = period("082001", {"do", "change-matter", "client=A", "matter=1"});
+  EXPECT_EQ(result.out, "[error]\nTHERE ARE NO MATTER DATA FILES FOR THIS BILLING PERIOD\nREFUSED\n");
+  const std::vector<std::vector<std::string>> prints = {
+      {"print", "fee-schedules"}, {"print", "client-data", "client=A"}, {"print", "matter-data", "client=A", "matter=1"}};
+  for (const auto& print : prints) {
+    result = period("082001", print);
+    EXPECT_EQ(result.status, 2) << print[1];
+    EXPECT_EQ(result.out, "") << print[1];
+  }
 }
 
 TEST_F(BatchTest, UsageErrorsExitWithTwo) {

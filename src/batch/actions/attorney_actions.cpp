@@ -26,14 +26,6 @@ std::string rateBox(const FieldValues& fields, const std::string& name) {
   return *box;
 }
 
-// The main window opens the change and delete dialogs only when the fee schedule files exist.
-std::optional<ActionResult> refusedWithoutRegister(const Context& context) {
-  if (!store::firstMissingFile(context.folder(), store::PresenceCheck::FeeScheduleData)) return std::nullopt;
-  ActionResult result;
-  result.outcome.error(store::presenceCheckMessage(store::PresenceCheck::FeeScheduleData));
-  return result;
-}
-
 // The grid row of an attorney named in a field (rate-JD), or a usage error.
 int rowOf(const attorneys::AttorneyGrid& grid, const std::string& initials, const std::string& field) {
   for (int row = 1; row < grid.rowCount(); ++row)
@@ -50,13 +42,11 @@ ActionResult addAttorney(Context& context, const FieldValues& fields, dialog::Pr
 }
 
 ActionResult changeAttorney(Context& context, const FieldValues& fields, dialog::Prompter&) {
-  if (auto refused = refusedWithoutRegister(context)) return *refused;
   attorneys::ChangeAttorney change(context.folder());
   return {change.save(capitals(fields.get("from")), capitals(fields.get("to"))), {}};
 }
 
 ActionResult deleteAttorney(Context& context, const FieldValues& fields, dialog::Prompter&) {
-  if (auto refused = refusedWithoutRegister(context)) return *refused;
   attorneys::DeleteAttorney remove(context.folder());
   return {remove.remove(capitals(fields.get("initials"))), {}};
 }
@@ -78,7 +68,6 @@ ActionResult addFeeSchedule(Context& context, const FieldValues& fields, dialog:
 }
 
 ActionResult changeFeeSchedules(Context& context, const FieldValues& fields, dialog::Prompter&) {
-  if (auto refused = refusedWithoutRegister(context)) return *refused;
   attorneys::ChangeFeeSchedules change(context.folder());
   for (const auto& [name, value] : fields.all()) {
     const std::string named = name.substr(5);  // INITIALS-K
@@ -98,7 +87,6 @@ ActionResult changeFeeSchedules(Context& context, const FieldValues& fields, dia
 }
 
 ActionResult deleteFeeSchedule(Context& context, const FieldValues& fields, dialog::Prompter&) {
-  if (auto refused = refusedWithoutRegister(context)) return *refused;
   attorneys::DeleteFeeSchedule remove(context.folder());
   return {remove.remove(fields.get("schedule")), {}};
 }
@@ -111,27 +99,35 @@ void registerAttorneyActions(Registry& registry) {
   registry.add(Action{
       {"add-attorney",
        "Add A New Attorney: initials and the rate under each schedule (1250.50, $1,250.50 or $01,250.50)",
-       rates},
+       rates, "Add A New Attorney"},
       addAttorney});
   registry.add(Action{{"change-attorney",
                        "Change Initials For An Attorney: from the initials to the new ones",
-                       {"from", "to"}},
+                       {"from", "to"},
+                       "Change Initials For An Attorney"},
                       changeAttorney});
-  registry.add(Action{{"delete-attorney", "Delete An Attorney", {"initials"}}, deleteAttorney});
+  registry.add(
+      Action{{"delete-attorney", "Delete An Attorney", {"initials"}, "Delete An Attorney"}, deleteAttorney});
   registry.add(
       Action{{"add-fee-schedule",
               "Add A New Fee Schedule: each attorney's rate (rate-INITIALS), or the first attorney's "
               "initials and rate when there is no register yet",
-              {"rate-*", "initials", "rate"}},
+              {"rate-*", "initials", "rate"},
+              "Add A New Fee Schedule"},
              addFeeSchedule});
   registry.add(Action{{"change-fee-schedules",
                        "Change Fee Schedules: rate-INITIALS-K for an attorney's rate under schedule K; other "
                        "cells keep their rates",
-                       {"rate-*"}},
+                       {"rate-*"},
+                       "Change Fee Schedules"},
                       changeFeeSchedules});
-  registry.add(Action{{"delete-fee-schedule", "Delete A Fee Schedule", {"schedule"}}, deleteFeeSchedule});
+  registry.add(Action{{"delete-fee-schedule", "Delete A Fee Schedule", {"schedule"}, "Delete A Fee Schedule"},
+                      deleteFeeSchedule});
   registry.add(DocumentAction{
-      {"fee-schedules", "Display/Print Fee Schedules: every attorney's rate under each schedule", {}},
+      {"fee-schedules",
+       "Display/Print Fee Schedules: every attorney's rate under each schedule",
+       {},
+       "Display/Print Fee Schedules"},
       [](Context& context, const FieldValues&, document::SinkKind) {
         return attorneys::DisplayFeeSchedules(context.folder()).printout(context.period, context.today);
       }});

@@ -19,12 +19,6 @@ using clients::ClientFields;
 
 using rules::capitals;
 
-// The main window opens these dialogs only when the client files exist.
-void requireClientFiles(const Context& context, dialog::Outcome& outcome) {
-  if (store::firstMissingFile(context.folder(), store::PresenceCheck::ClientData))
-    outcome.error(store::presenceCheckMessage(store::PresenceCheck::ClientData));
-}
-
 int categoryField(const FieldValues& fields, int shown) {
   const std::string value = fields.get("category");
   if (value.empty()) return shown;
@@ -77,8 +71,6 @@ ActionResult addClient(Context& context, const FieldValues& fields, dialog::Prom
 
 ActionResult changeClient(Context& context, const FieldValues& fields, dialog::Prompter&) {
   ActionResult result;
-  requireClientFiles(context, result.outcome);
-  if (!result.outcome.messages.empty()) return result;
   clients::ChangeClient logic(context.folder());
   result.outcome = logic.display(capitals(fields.get("client")));
   if (!logic.shown()) return result;
@@ -93,8 +85,6 @@ ActionResult changeClient(Context& context, const FieldValues& fields, dialog::P
 
 ActionResult deleteClient(Context& context, const FieldValues& fields, dialog::Prompter& prompter) {
   ActionResult result;
-  requireClientFiles(context, result.outcome);
-  if (!result.outcome.messages.empty()) return result;
   clients::DeleteClient logic(context.folder());
   const std::string client = capitals(fields.get("client"));
   result.outcome = logic.display(client);
@@ -104,8 +94,6 @@ ActionResult deleteClient(Context& context, const FieldValues& fields, dialog::P
 
 ActionResult deleteClientGroup(Context& context, const FieldValues& fields, dialog::Prompter& prompter) {
   ActionResult result;
-  requireClientFiles(context, result.outcome);
-  if (!result.outcome.messages.empty()) return result;
   clients::DeleteClientGroup logic(context.folder());
   logic.display(fields.get("group"));
   result.outcome = logic.remove(prompter);
@@ -113,21 +101,17 @@ ActionResult deleteClientGroup(Context& context, const FieldValues& fields, dial
 }
 
 // A print-out whose dialog refuses says why, as a usage error.
-void refuseUnless(const Context& context, const dialog::Outcome& outcome) {
-  dialog::Outcome checked = outcome;
-  requireClientFiles(context, checked);
-  if (!checked.messages.empty()) throw UsageError(dialog::plainLineBreaks(checked.messages.back().text));
+void refuseUnless(const dialog::Outcome& outcome) {
+  if (!outcome.messages.empty()) throw UsageError(dialog::plainLineBreaks(outcome.messages.back().text));
 }
 
 document::Document clientData(Context& context, const FieldValues& fields, document::SinkKind) {
-  refuseUnless(context, {});
   clients::DisplayClient logic(context.folder(), context.period);
-  refuseUnless(context, logic.display(fields.get("client")));
+  refuseUnless(logic.display(fields.get("client")));
   return *logic.print(context.today).document;
 }
 
 document::Document clientCodes(Context& context, const FieldValues& fields, document::SinkKind) {
-  refuseUnless(context, {});
   clients::DisplayClientCodes logic(context.folder(), context.period);
   logic.display(fields.get("group"));
   return *logic.print(fields.get("group"), context.today).document;
@@ -148,25 +132,31 @@ void registerClientActions(Registry& registry) {
   addFields.insert(addFields.begin(), "code");
   registry.add(Action{
       {"add-client", "Add A New Client (category 0-4, late-charges yes|no, dates MM/DD/YYYY, plain amounts)",
-       addFields},
+       addFields, "Add A New Client"},
       addClient});
   auto changeFields = addFields;
   changeFields.insert(changeFields.begin(), "client");
   registry.add(
       Action{{"change-client",
               "Change Data For Client: displays CLIENT, then saves the fields given (code: a new code)",
-              changeFields},
+              changeFields, "Change Data For A Client"},
              changeClient});
-  registry.add(
-      Action{{"delete-client", "Delete Client (--yes also deletes its matters)", {"client"}}, deleteClient});
+  registry.add(Action{
+      {"delete-client", "Delete Client (--yes also deletes its matters)", {"client"}, "Delete A Client"},
+      deleteClient});
   registry.add(
       Action{{"delete-client-group",
               "Delete Client Group: displays GROUP, then deletes its clients (--yes: their matters too)",
-              {"group"}},
+              {"group"},
+              "Delete A Client Group"},
              deleteClientGroup});
-  registry.add(
-      DocumentAction{{"client-data", "The client data print-out of one client", {"client"}}, clientData});
-  registry.add(DocumentAction{{"client-codes", "The client codes of a client group, six a line", {"group"}},
+  registry.add(DocumentAction{
+      {"client-data", "The client data print-out of one client", {"client"}, "Display/Print Client Data"},
+      clientData});
+  registry.add(DocumentAction{{"client-codes",
+                               "The client codes of a client group, six a line",
+                               {"group"},
+                               "Display/Print A List Of Client Codes In A Client Group"},
                               clientCodes});
 }
 

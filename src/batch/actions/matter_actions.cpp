@@ -108,19 +108,23 @@ document::Document matterData(Context& context, const FieldValues& fields, docum
 
 void registerMatterActions(Registry& registry) {
   registry.add(Action{{"add-matter", "Add A New Matter (hours and amounts plain, as 1250.50 or $1,250.50)",
-                       fieldNames({"client", "matter"})},
+                       fieldNames({"client", "matter"}), "Add A New Matter"},
                       addMatter});
-  registry.add(Action{{"change-matter",
-                       "Change Data For A Matter: displays client/matter, then saves the fields given "
-                       "(new-client, new-matter: a new key)",
-                       fieldNames({"client", "matter", "new-client", "new-matter"})},
-                      changeMatter});
-  registry.add(Action{
-      {"delete-matter", "Delete A Matter: displays client/matter, then deletes it", {"client", "matter"}},
-      deleteMatter});
+  registry.add(
+      Action{{"change-matter",
+              "Change Data For A Matter: displays client/matter, then saves the fields given "
+              "(new-client, new-matter: a new key)",
+              fieldNames({"client", "matter", "new-client", "new-matter"}), "Change Data For A Matter"},
+             changeMatter});
+  registry.add(Action{{"delete-matter",
+                       "Delete A Matter: displays client/matter, then deletes it",
+                       {"client", "matter"},
+                       "Delete A Matter"},
+                      deleteMatter});
   registry.add(DocumentAction{{"matter-data",
                                "Display/Print Data For A Matter: the client/matter data print-out",
-                               {"client", "matter"}},
+                               {"client", "matter"},
+                               "Display/Print Data For A Matter"},
                               matterData});
 }
 

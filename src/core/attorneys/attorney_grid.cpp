@@ -26,8 +26,9 @@ void AttorneyGrid::clearColumn(int column) {
   for (int row = 0; row < rowCount(); ++row) setCell(row, column, {});
 }
 
-std::string initialsOfRow(const AttorneyGrid& grid, int row) {
-  return row >= 1 ? grid.cell(row, 0) : std::string();
+std::optional<std::string> initialsOfRow(const AttorneyGrid& grid, int row) {
+  if (row < 1 || row >= grid.rowCount()) return std::nullopt;
+  return grid.cell(row, 0);
 }
 
 std::string scheduleHeading(int schedule) { return "Sch. " + std::to_string(schedule); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ struct AttorneyGrid {
   void clearColumn(int column);
 };
 
-// The initials of a clicked grid row, or an empty text for the heading row.
-std::string initialsOfRow(const AttorneyGrid& grid, int row);
+// The initials of a clicked grid row; none for the heading row, which leaves the box as typed.
+std::optional<std::string> initialsOfRow(const AttorneyGrid& grid, int row);
 
 // "Sch. " and the schedule number.
 std::string scheduleHeading(int schedule);

@@ -24,7 +24,9 @@ TChangeAttorneyForm::TChangeAttorneyForm(AppServices& services, QWidget* parent)
   capitaliseOnLeave(from_);
   capitaliseOnLeave(to_);
   connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) {
-    if (logic_) from_->setEditText(platform::fromStored(attorneys::initialsOfRow(logic_->grid(), row)));
+    if (!logic_) return;
+    if (const auto initials = attorneys::initialsOfRow(logic_->grid(), row))
+      from_->setEditText(platform::fromStored(*initials));
   });
 
   auto* save = namedButton(QStringLiteral("Save"), QStringLiteral("SaveButton"), this);

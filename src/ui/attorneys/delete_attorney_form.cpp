@@ -18,7 +18,9 @@ TDeleteAttorneyForm::TDeleteAttorneyForm(AppServices& services, QWidget* parent)
   initials_->setInsertPolicy(QComboBox::NoInsert);
   capitaliseOnLeave(initials_);
   connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) {
-    if (logic_) initials_->setEditText(platform::fromStored(attorneys::initialsOfRow(logic_->grid(), row)));
+    if (!logic_) return;
+    if (const auto initials = attorneys::initialsOfRow(logic_->grid(), row))
+      initials_->setEditText(platform::fromStored(*initials));
   });
 
   auto* remove = namedButton(QStringLiteral("Delete"), QStringLiteral("DeleteButton"), this);
