@@ -1,6 +1,7 @@
 // The program's start: first run through its windows, the main window's label, a guard refusal.
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,18 +48,20 @@ class ShellTest : public QObject {
   void cleanup() { setMessageInterceptor({}); }
 
   void firstRunReachesTheMainWindow() {
-    test::TempFolder parent;
+    test::TempFolder temp;
+    const std::filesystem::path parent = temp / "B\xC3\xBCro";  // a folder name beyond ASCII
+    std::filesystem::create_directory(parent);
     Application app(services_.app);
     app.start();
     test::ModalDriver driver;
     driver.expect(QStringLiteral("TPickDirectoryForm"), [&](QWidget* form) {
-      form->findChild<DirectoryTree*>()->selectDirectory(QString::fromStdString(parent.path().string()));
+      form->findChild<DirectoryTree*>()->selectDirectory(QString::fromStdString(parent.string()));
       click(form, "OkButton");
     });
     driver.expect(QStringLiteral("TCreateDirectoryForm"), [&](QWidget* form) {
       QVERIFY(form->findChild<QLabel*>(QStringLiteral("CreateDirectoryLabel"))
                   ->text()
-                  .endsWith(QStringLiteral("VRK DATA FILES/")));
+                  .endsWith(QString::fromUtf8("B\xC3\xBCro/VRK DATA FILES/")));
       click(form, "YesButton");
     });
     driver.expect(QStringLiteral("TInvoiceNumberQueryBox"), [&](QWidget* box) {
@@ -78,7 +81,7 @@ class ShellTest : public QObject {
     click(app.openingForm(), "ContinueButton");
     QTRY_VERIFY(driver.done());
 
-    const std::string data = parent.path().string() + "/VRK DATA FILES/";
+    const std::string data = parent.string() + "/VRK DATA FILES/";
     QCOMPARE(services_.settings.readString("DataFilesPath"), data);
     QCOMPARE(services_.settings.readString("NextInvoiceNumber"), std::string("1001"));
     QCOMPARE(services_.session.billingPeriod, std::string("072001"));
@@ -99,6 +102,15 @@ class ShellTest : public QObject {
     app.mainWindow()->tabs()->setCurrentIndex(5);
     QVERIFY(std::filesystem::is_directory(data + "072001"));
     services_.settings = services::MemorySettingsStore();
+  }
+
+  void closingTheOpeningWindowEndsTheProgram() {
+    Application app(services_.app);
+    app.start();
+    QSignalSpy ending(app.openingForm(), &TOpeningForm::exitRequested);
+    app.openingForm()->close();  // the title bar's close box, not Exit
+    QCOMPARE(ending.count(), 1);
+    QVERIFY(!app.openingForm()->isVisible());
   }
 
   void unfinishedPriorPeriodRefusesAnAdd() {

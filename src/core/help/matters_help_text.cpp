@@ -43,7 +43,7 @@ and cost/credit records of this billing period move with it to the new client an
 DELETE A MATTER --
 Choose the client code and the matter number, click "Display" and then "Delete". There is
 no further question. The matter's time and cost/credit records are not deleted: delete them
-first, or the statements will report them as above.
+first, or the statement run will report them as records without a matter.
 
 DISPLAY AND PRINT --
 - "Display/Print Data For A Matter" shows one matter; "Print" prints it.

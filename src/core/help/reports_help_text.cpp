@@ -34,9 +34,9 @@ GROUPS HAVE NOT BEEN PRINTED FOR THIS BILLING PERIOD.
 
 CUMULATIVE REPORTS --
 The four cumulative reports gather records over a range of billing periods. Choose the
-client (and the matter), the beginning month and year and the final month and year, and
-type a report title of up to six lines. Months without records for the client or matter
-are passed over. These reports are printed only.
+client (and the matter) and the beginning and final month and year; the three matter
+reports also take a report title of up to six lines. Months without records for the client
+or matter are passed over. These reports are printed only.
 - "Print Cumulative Hours And Fees Report For A Matter" lists the matter's time records
   with their hours and fees, and the totals by attorney. Choose "Use Hourly Rates In Effect
   When Work Was Performed" to price the time as each month's rates and billing rates give,

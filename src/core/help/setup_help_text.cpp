@@ -53,7 +53,7 @@ for them again. The location of the data directory cannot be changed later.
 
 THE BILLING PERIOD --
 The program always works on one billing period, a calendar month, shown at the bottom of
-the main window, for example as Billing Period is 07/2001. Each billing period has a folder
+the main window after the words "Billing Period is" as MM/YYYY. Each billing period has a folder
 of its own inside the data directory VRK DATA FILES, named by its month and year as MMYYYY:
 072001 for July 2001. At start-up the program proposes the month of today's date; confirm
 it, or type another month and year, and click OK. An invalid month or year leaves the

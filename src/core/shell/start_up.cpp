@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/rules/invoice_number.h"
+#include "core/text/cp1252.h"
 
 namespace vrk::shell {
 namespace {
@@ -43,15 +44,16 @@ std::string dataFilesPathFromParent(const std::string& parent) {
 }
 
 std::string createDirectoryLabel(const std::string& dataFilesPath) {
-  if (dataFilesPath.size() < 30) return "Create New Directory:  " + dataFilesPath;
-  return "               Create New Directory:  \r\n\r\n" + dataFilesPath;
+  const std::string shown = text::cp1252FromUtf8(dataFilesPath);
+  if (shown.size() < 30) return "Create New Directory:  " + shown;
+  return "               Create New Directory:  \r\n\r\n" + shown;
 }
 
 std::string createDataDirectory(const std::string& dataFilesPath) {
   std::error_code ec;
   std::filesystem::create_directory(dataFilesPath, ec);
   if (isDirectory(dataFilesPath)) return {};
-  return "THE DATA DIRECTORY COULD NOT BE CREATED\r\n" + dataFilesPath +
+  return "THE DATA DIRECTORY COULD NOT BE CREATED\r\n" + text::cp1252FromUtf8(dataFilesPath) +
          (ec ? "\r\n" + ec.message() : std::string());
 }
 

@@ -16,8 +16,8 @@ inline constexpr const char* kInvalidInvoiceNumber = "      Invalid Invoice Numb
 // The data directory inside a chosen parent, ending in a separator: /home/ann -> /home/ann/VRK DATA FILES/.
 std::string dataFilesPathFromParent(const std::string& parent);
 
-// The create-directory confirmation's label: one line below 30 characters of path, else the
-// path on a line of its own.
+// The create-directory confirmation's label (stored text; the path is UTF-8 like every path):
+// one line below 30 characters of path, else the path on a line of its own.
 std::string createDirectoryLabel(const std::string& dataFilesPath);
 
 // Creates the data directory (one level). Empty on success, else the message to show.
@@ -37,7 +37,7 @@ class InvoiceNumberQuery {
 class StartUpDialogs {
  public:
   virtual ~StartUpDialogs() = default;
-  // The data directory chooser: the parent folder picked, or nothing when cancelled.
+  // The data directory chooser: the parent folder picked (UTF-8), or nothing when cancelled.
   virtual std::optional<std::string> pickParentDirectory() = 0;
   // The create-directory confirmation showing `label`; true for Yes.
   virtual bool confirmCreateDirectory(const std::string& label) = 0;

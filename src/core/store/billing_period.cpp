@@ -7,6 +7,7 @@
 #include "core/rules/input_rules.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
+#include "core/text/cp1252.h"
 
 namespace vrk::store {
 namespace {
@@ -95,13 +96,13 @@ std::string ensureBillingPeriodFolder(const std::filesystem::path& folder) {
     try {
       recoverFolder(folder);
     } catch (const StoreError& error) {
-      return error.what();
+      return text::cp1252FromUtf8(error.what());
     }
     return {};
   }
   std::filesystem::create_directory(folder, ec);
   if (!ec && std::filesystem::is_directory(folder)) return {};
-  return "THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED\r\n" + folder.string() +
+  return "THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED\r\n" + text::cp1252FromUtf8(folder.string()) +
          (ec ? "\r\n" + ec.message() : std::string());
 }
 

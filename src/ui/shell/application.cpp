@@ -4,16 +4,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "core/help/help_pages.h"
 #include "core/shell/guards.h"
 #include "core/shell/start_up.h"
 #include "core/store/billing_period.h"
 #include "core/store/store_error.h"
 #include "platform/text_codec.h"
-#include "ui/common/message_boxes.h"
-#include "ui/common/printer_choice.h"
 #include "ui/backup/backup_data_files_form.h"
 #include "ui/backup/restore_data_files_form.h"
-#include "core/help/help_pages.h"
+#include "ui/common/message_boxes.h"
+#include "ui/common/printer_choice.h"
 #include "ui/help/help_page_forms.h"
 #include "ui/shell/billing_period_query_box.h"
 #include "ui/shell/clients_form.h"
@@ -26,7 +26,8 @@
 namespace vrk::ui {
 namespace {
 
-constexpr const char* kScreenTooSmall = "THIS APPLICATION REQUIRES A SCREEN RESOLUTION SETTING OF 1024 BY 768 OR HIGHER";
+constexpr const char* kScreenTooSmall =
+    "THIS APPLICATION REQUIRES A SCREEN RESOLUTION SETTING OF 1024 BY 768 OR HIGHER";
 
 // The first-run windows, as core's start-up asks for them.
 class WindowStartUpDialogs : public shell::StartUpDialogs {
@@ -35,7 +36,7 @@ class WindowStartUpDialogs : public shell::StartUpDialogs {
   std::optional<std::string> pickParentDirectory() override {
     const QString parent = app_.pickDirectoryForm()->pickParent();
     if (parent.isEmpty()) return std::nullopt;
-    return platform::toStored(parent);
+    return parent.toStdString();  // a path: UTF-8, as the settings hold it
   }
   bool confirmCreateDirectory(const std::string& label) override {
     return app_.createDirectoryForm()->ask(platform::fromStored(dialog::plainLineBreaks(label)));
@@ -60,7 +61,8 @@ Application::Application(AppServices& services) : services_(services) {
   invoiceNumber_ = std::make_unique<TInvoiceNumberQueryBox>(opening_.get());
   backup_ = std::make_unique<TBackupDataFilesForm>(services_, main_.get());
   restore_ = std::make_unique<TRestoreDataFilesForm>(services_, main_.get());
-  for (const auto& info : help::helpPages()) helpPages_.push_back(makeHelpPage(info.page, services_, nullptr));
+  for (const auto& info : help::helpPages())
+    helpPages_.push_back(makeHelpPage(info.page, services_, nullptr));
   registerCommandDialogs(*this, services_);
 
   connect(opening_.get(), &TOpeningForm::continueRequested, this, &Application::continueStartUp);
@@ -97,7 +99,14 @@ void Application::start() {
 
 bool Application::readSettings(bool restoring) {
   WindowStartUpDialogs dialogs(*this, opening_.get());
-  const auto read = shell::readSettingsOrSetUp(services_.settings, dialogs, services_.session);
+  shell::SettingsRead read;
+  try {
+    read = shell::readSettingsOrSetUp(services_.settings, dialogs, services_.session);
+  } catch (const store::StoreError& error) {  // the settings cannot be read or written
+    showMessage(opening_.get(),
+                {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
+    return false;
+  }
   if (read.endProgram || (restoring && read.declinedCreate)) {
     endProgram();
     return false;
@@ -110,7 +119,8 @@ void Application::continueStartUp() {
   services_.session.billingPeriod = store::defaultBillingPeriod(services_.clock.today());
   periodBox_->exec();
   services_.session.lastEntryDate = services_.clock.today();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) main_->setGeometry(screen->availableGeometry());
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    main_->setGeometry(screen->availableGeometry());
   main_->showMaximized();
 }
 
@@ -124,7 +134,8 @@ void Application::restoreFromOpening() {
 
 void Application::openBillingPeriod() {
   if (services_.session.billingPeriod.empty()) return;
-  main_->setBillingPeriodLabel(QString::fromStdString(store::billingPeriodLabel(services_.session.billingPeriod)));
+  main_->setBillingPeriodLabel(
+      QString::fromStdString(store::billingPeriodLabel(services_.session.billingPeriod)));
   const std::string problem = store::ensureBillingPeriodFolder(services_.session.folder());
   if (!problem.empty()) showMessage(main_.get(), {dialog::MessageKind::Error, problem});
   opening_->hide();
@@ -150,7 +161,8 @@ void Application::runCommand(const shell::Command& command) {
     }
     dialog->second(main_.get());
   } catch (const store::StoreError& error) {
-    showMessage(main_.get(), {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
+    showMessage(main_.get(),
+                {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
   }
 }
 

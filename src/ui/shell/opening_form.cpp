@@ -1,6 +1,7 @@
 #include "ui/shell/opening_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,8 +13,9 @@
 namespace vrk::ui {
 namespace {
 
-const char* const kHelpEntries[] = {"Setup",   "Data Entry",      "Clients",            "Attorneys",
-                                    "Matters", "Billing Records", "Monthly Statements", "Reports"};
+const char* const kHelpEntries[] = {
+    "Setup",           "Data Entry",         "Clients", "Attorneys", "Matters",
+    "Billing Records", "Monthly Statements", "Reports"};
 
 // The opening picture: a ledger page with the program's name.
 QPixmap openingPicture() {
@@ -66,7 +68,8 @@ TOpeningForm::TOpeningForm(QWidget* parent) : QMainWindow(parent) {
   file->addAction(QStringLiteral("&Restore"), this, &TOpeningForm::restoreRequested);
   file->addSeparator();
   file->addAction(QStringLiteral("E&xit"), this, &TOpeningForm::exitRequested);
-  addHelpMenu(this, QStringLiteral("      &Help"), QString(), [this](int page) { Q_EMIT helpRequested(page); });
+  addHelpMenu(this, QStringLiteral("      &Help"), QString(),
+              [this](int page) { Q_EMIT helpRequested(page); });
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("PictureImage"));
@@ -113,6 +116,11 @@ TOpeningForm::TOpeningForm(QWidget* parent) : QMainWindow(parent) {
   layout->addLayout(text, 1);
   setCentralWidget(central);
   continueButton->setFocus();
+}
+
+void TOpeningForm::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  Q_EMIT exitRequested();
 }
 
 }  // namespace vrk::ui

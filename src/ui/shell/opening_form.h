@@ -12,6 +12,10 @@ class TOpeningForm : public QMainWindow {
  public:
   explicit TOpeningForm(QWidget* parent = nullptr);
 
+ protected:
+  // The opening window is the program's main window: closing it ends the program.
+  void closeEvent(QCloseEvent* event) override;
+
  Q_SIGNALS:
   void continueRequested();
   void backupRequested();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/cp1252.h"
 #include "support/temp_folder.h"
 
 namespace vrk::shell {
@@ -32,28 +33,36 @@ struct ScriptedDialogs : StartUpDialogs {
 }  // namespace
 
 TEST(StartUp, FirstRunChoosesTheDataDirectoryAndTheFirstInvoiceNumber) {
-  test::TempFolder temp;
-  services::MemorySettingsStore settings;
-  ScriptedDialogs dialogs;
-  dialogs.parent = temp.path().string();
-  dialogs.invoiceNumber = 1001;
-  Session session;
-  EXPECT_FALSE(readSettingsOrSetUp(settings, dialogs, session).endProgram);
-  const std::string expected = temp.path().string() + "/VRK DATA FILES/";
-  EXPECT_EQ(session.dataFilesPath, expected);
-  EXPECT_TRUE(std::filesystem::is_directory(expected));
-  EXPECT_TRUE(settings.keyExists());
-  EXPECT_EQ(settings.readString("DataFilesPath"), expected);
-  EXPECT_EQ(settings.readString("BackupDataFilesPath"), "/");
-  EXPECT_EQ(settings.readString("NextInvoiceNumber"), "1001");
-  EXPECT_EQ(dialogs.shown.size(), 3u);  // chooser, create confirmation, invoice number
+  // Paths are UTF-8 in the settings and on disk; the confirmation's label is stored text.
+  for (const std::string folderName : {"office", "B\xC3\xBCro"}) {
+    SCOPED_TRACE(folderName);
+    test::TempFolder temp;
+    const std::string parent = (temp / folderName).string();
+    std::filesystem::create_directory(parent);
+    services::MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    dialogs.parent = parent;
+    dialogs.invoiceNumber = 1001;
+    Session session;
+    EXPECT_FALSE(readSettingsOrSetUp(settings, dialogs, session).endProgram);
+    const std::string expected = parent + "/VRK DATA FILES/";
+    EXPECT_EQ(session.dataFilesPath, expected);
+    EXPECT_TRUE(std::filesystem::is_directory(expected));
+    EXPECT_TRUE(settings.keyExists());
+    EXPECT_EQ(settings.readString("DataFilesPath"), expected);
+    EXPECT_EQ(settings.readString("BackupDataFilesPath"), "/");
+    EXPECT_EQ(settings.readString("NextInvoiceNumber"), "1001");
+    ASSERT_EQ(dialogs.shown.size(), 3u);  // chooser, create confirmation, invoice number
+    EXPECT_EQ(dialogs.shown[1], createDirectoryLabel(expected));
+    EXPECT_NE(dialogs.shown[1].find(text::cp1252FromUtf8(expected)), std::string::npos);
 
-  // A later start reads the settings and asks nothing.
-  ScriptedDialogs later;
-  Session next;
-  EXPECT_FALSE(readSettingsOrSetUp(settings, later, next).endProgram);
-  EXPECT_EQ(next.dataFilesPath, expected);
-  EXPECT_TRUE(later.shown.empty());
+    // A later start reads the settings and asks nothing.
+    ScriptedDialogs later;
+    Session next;
+    EXPECT_FALSE(readSettingsOrSetUp(settings, later, next).endProgram);
+    EXPECT_EQ(next.dataFilesPath, expected);
+    EXPECT_TRUE(later.shown.empty());
+  }
 }
 
 TEST(StartUp, CancellingTheFirstRunEndsTheProgramWithoutSettings) {
