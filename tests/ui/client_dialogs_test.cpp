@@ -1,5 +1,5 @@
 // Dialog flows of the client dialogs on copies of the sample office: add, change with a new code,
-// delete with both answers to the matters question.
+// delete with both answers to the matters question, a print that fails.
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -15,6 +15,7 @@
 #include "ui/clients/add_client_form.h"
 #include "ui/clients/change_client_form.h"
 #include "ui/clients/delete_client_form.h"
+#include "ui/clients/display_client_form.h"
 #include "ui/common/masked_edit.h"
 #include "ui/common/message_boxes.h"
 #include "ui/test_services.h"
@@ -147,6 +148,27 @@ class ClientDialogsTest : public QObject {
       QCOMPARE(test::readFile(period() / "ClientCodes.Dat"), step.codesLeft);
       QCOMPARE(counts()[3], step.mattersLeft);
     }
+  }
+
+  void aFailedPrintKeepsTheClientDisplayed() {
+    test::copySampleOffice(folder_->path());
+    TDisplayClientForm form(services_.app);
+    QVERIFY(form.reload());
+    form.show();
+    typeAndLeave(child<QComboBox>(form, "ClientCodeComboBox")->lineEdit(), QStringLiteral("ACME"));
+    click(form, "DisplayButton");
+    services_.printer.useFile(QString::fromStdString((folder_->path() / "missing" / "out.pdf").string()));
+    click(form, "PrintButton");
+    QCOMPARE(seen_.size(), std::size_t{1});
+    QCOMPARE(seen_[0].kind, dialog::MessageKind::Error);
+    QVERIFY(form.isVisible());
+    QCOMPARE(child<QLineEdit>(form, "ClientCodeEditBox")->text(), QStringLiteral("ACME"));
+
+    const fs::path pdf = folder_->path() / "client.pdf";
+    services_.printer.useFile(QString::fromStdString(pdf.string()));
+    click(form, "PrintButton");
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(fs::file_size(pdf) > 0);
   }
 
  private:

@@ -19,8 +19,8 @@ PrintOutcome DisplayClient::print(const store::CalendarDate& today) {
     return result;
   }
   result.document = clientDataPrintout(*shown_, period_, today);
+  // The client stays displayed: when the printer fails, the dialog stays open and can print again.
   result.outcome.closing = dialog::Closing::Ok;
-  shown_.reset();
   return result;
 }
 

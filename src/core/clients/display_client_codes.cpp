@@ -16,8 +16,8 @@ PrintOutcome DisplayClientCodes::print(const std::string& group, const store::Ca
   if (!listing_) display(group);
   PrintOutcome result;
   result.document = clientCodesPrintout(listing_->group, listing_->codes, period_, today);
+  // The listing stays: when the printer fails, the dialog stays open and can print again.
   result.outcome.closing = dialog::Closing::Ok;
-  listing_.reset();
   return result;
 }
 

@@ -94,12 +94,13 @@ void TDisplayClientCodesForm::display() {
 
 void TDisplayClientCodesForm::middleButton() {
   if (!logic_) return;
-  act([&] {
+  const auto outcome = act([&] {
     auto printed = logic_->print(group(), services().clock.today());
-    if (printed.document) services().printer.print(this, *printed.document);
+    // A printer error has been shown: the dialog stays open with the codes listed.
+    if (printed.document && !services().printer.print(this, *printed.document)) return dialog::Outcome{};
     return printed.outcome;
   });
-  showCodes(std::nullopt);
+  if (outcome.closing != dialog::Closing::Stay) showCodes(std::nullopt);
 }
 
 TDeleteClientGroupForm::TDeleteClientGroupForm(AppServices& services, QWidget* parent)

@@ -50,7 +50,8 @@ void TDisplayClientForm::print() {
   if (!logic_) return;
   act([&] {
     auto printed = logic_->print(services().clock.today());
-    if (printed.document) services().printer.print(this, *printed.document);
+    // A printer error has been shown: the dialog stays open with the client displayed.
+    if (printed.document && !services().printer.print(this, *printed.document)) return dialog::Outcome{};
     return printed.outcome;
   });
 }
