@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/rules/input_rules.h"
 #include "platform/text_codec.h"
 #include "ui/common/capitals.h"
 #include "ui/common/masked_edit.h"
@@ -44,7 +45,8 @@ TAddMatterForm::TAddMatterForm(AppServices& services, QWidget* parent)
   layout->addLayout(form);
   layout->addLayout(rightButtonRow({save, cancel}));
 
-  onClientLeft(client_, this, [this] { refreshNumbers(); });
+  // The number list follows the client code as it is typed or picked.
+  connect(client_, &QComboBox::currentTextChanged, this, [this] { refreshNumbers(); });
   connect(save, &QPushButton::clicked, this, &TAddMatterForm::save);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -65,7 +67,7 @@ int TAddMatterForm::exec() {
 void TAddMatterForm::refreshNumbers() {
   if (!logic_) return;
   const QString typed = number_->currentText();
-  setStoredItems(number_, logic_->lists().numbersOf(storedText(client_)));
+  setStoredItems(number_, logic_->lists().numbersOf(rules::capitals(storedText(client_))));
   number_->setEditText(typed);
 }
 
