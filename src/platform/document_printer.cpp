@@ -42,6 +42,9 @@ void measure(const Document& document, std::size_t& maxLines, std::size_t& maxCo
 }
 
 QString openError(const QPrinter& printer) {
+  // Without an installed printer Qt makes the printer a PDF writer with no file to write to.
+  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+    return QStringLiteral("No printer is available. Choose a printer or a PDF file with Change Printer.");
   if (printer.outputFormat() == QPrinter::PdfFormat)
     return QStringLiteral("The PDF file %1 cannot be written.").arg(printer.outputFileName());
   const QString name = printer.printerName();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QPrinter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -192,11 +193,17 @@ TEST_F(PrintedPdf, UsesAFixedPitchCourierAndArial) {
   EXPECT_TRUE(fonts.contains(arialFace.family().remove(QLatin1Char(' ')))) << fonts.toStdString();
 }
 
-TEST(DocumentPrinter, UnwritablePdfGivesAMessage) {
+TEST(DocumentPrinter, APrintThatCannotStartGivesAMessage) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("missing-folder/out.pdf"));
   const QString message = printDocumentToPdf(threePageStatement(), path);
   EXPECT_TRUE(message.contains(path)) << message.toStdString();
+
+  QPrinter noPrinter;  // as Qt sets it up on a machine without printers
+  noPrinter.setOutputFormat(QPrinter::PdfFormat);
+  noPrinter.setOutputFileName(QString());
+  EXPECT_EQ(printDocument(threePageStatement(), noPrinter),
+            QStringLiteral("No printer is available. Choose a printer or a PDF file with Change Printer."));
 }
 
 TEST(DocumentView, ShowsTheDocumentInPlaceOfTheOldText) {

@@ -49,7 +49,8 @@ double toStoredDate(const CalendarDate& date) {
 long long wholeDay(double stored) {
   // The integer part is the day; for the (unused) dates before 1899-12-30 the time of day is
   // stored as a positive fraction after a negative day, so truncation keeps the day too.
-  if (!std::isfinite(stored)) return 0;
+  // A damaged value (not a number, or days beyond any calendar) reads as day 0.
+  if (!std::isfinite(stored) || std::fabs(stored) > 1e9) return 0;
   return static_cast<long long>(std::trunc(stored));
 }
 

@@ -40,11 +40,19 @@ void RecordTable::loadColumn(std::size_t index) {
   if (count_ == 0) return;
   switch (layout.kind) {
     case ColumnKind::SortedTextList: {
+      // The list's lines pair with the data-slot file line by line, so a list that is not
+      // exactly N sorted, distinct, non-empty lines is damaged: re-sorting or cutting it would
+      // pair codes with other records' data.
       column.texts = parseTextList(tx_.read(layout.file));
-      sortTextList(column.texts);
-      if (column.texts.size() < count_)
-        throw StoreError(tx_.pathOf(layout.file), "The file is shorter than its counts say");
-      column.texts.resize(count_);
+      const auto path = tx_.pathOf(layout.file);
+      if (column.texts.size() < count_) throw StoreError(path, "The file is shorter than its counts say");
+      if (column.texts.size() > count_)
+        throw StoreError(path, "The file holds more lines than its counts say");
+      for (std::size_t i = 0; i < count_; ++i) {
+        if (column.texts[i].empty()) throw StoreError(path, "The file holds an empty line");
+        if (i > 0 && compareTextIgnoringCase(column.texts[i - 1], column.texts[i]) >= 0)
+          throw StoreError(path, "The file's lines are out of order or repeated");
+      }
       break;
     }
     case ColumnKind::Text: {
@@ -323,12 +331,16 @@ std::size_t RecordTable::rekey(const std::function<bool(const Key&)>& match,
     eraseEntries(p, 1);
   }
   if (moving.empty()) return 0;
-  for (auto it = moving.rbegin(); it != moving.rend(); ++it) insertEntry(upperBound(it->first), it->first, it->second);
+  for (auto it = moving.rbegin(); it != moving.rend(); ++it)
+    insertEntry(upperBound(it->first), it->first, it->second);
   // Write only the stretch of positions whose entries changed.
   std::size_t first = 0;
-  while (first < count_ && keyAt(first) == before[first] && (!hasData() || slots_[first] == slotsBefore[first])) ++first;
+  while (first < count_ && keyAt(first) == before[first] &&
+         (!hasData() || slots_[first] == slotsBefore[first]))
+    ++first;
   std::size_t last = count_;
-  while (last > first && keyAt(last - 1) == before[last - 1] && (!hasData() || slots_[last - 1] == slotsBefore[last - 1]))
+  while (last > first && keyAt(last - 1) == before[last - 1] &&
+         (!hasData() || slots_[last - 1] == slotsBefore[last - 1]))
     --last;
   stageRange(first, last);
   return moving.size();

@@ -62,7 +62,11 @@ void recoverFolder(const std::filesystem::path& folder) {
   if (!io::fileSize(sealed)) return;
   const auto changes = journal::decode(io::readWhole(sealed));
   if (!changes) {
-    io::renameFile(sealed, folder / (std::string(kJournalName) + ".damaged"));
+    // Set aside under a name no earlier damaged journal holds, so none is lost.
+    std::string aside = std::string(kJournalName) + ".damaged";
+    for (int n = 2; io::fileSize(folder / aside); ++n)
+      aside = std::string(kJournalName) + ".damaged-" + std::to_string(n);
+    io::renameFile(sealed, folder / aside);
     throw StoreError(sealed, "An interrupted save could not be completed because its journal is damaged");
   }
   for (const auto& change : *changes) journal::apply(folder, change);
@@ -82,7 +86,8 @@ void recoverFolders(const std::filesystem::path& root) {
   if (hasJournal(root)) recoverFolder(root);
   for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
        !error && it != end; it.increment(error)) {
-    if (it->is_directory(error) && !it->is_symlink(error) && hasJournal(it->path())) recoverFolder(it->path());
+    if (it->is_directory(error) && !it->is_symlink(error) && hasJournal(it->path()))
+      recoverFolder(it->path());
   }
 }
 
@@ -209,6 +214,7 @@ void Transaction::commit() {
   const auto sealed = pathOf(kJournalName);
 
   // 1. The journal: once it is sealed, the commit will be completed even after a crash.
+  bool isSealed = false;
   try {
     hook("write journal");
     {
@@ -218,13 +224,26 @@ void Transaction::commit() {
     }
     hook("seal journal");
     io::renameFile(partial, sealed);
+    isSealed = true;
+    hook("sync folder");
     io::syncDirectory(folder_);
   } catch (const StoreError& error) {
+    const std::string failed = "The changes cannot be saved in this folder (" + error.problem() + ")";
     try {
       io::removeFile(partial);
     } catch (const StoreError&) {
     }
-    throw StoreError(folder_, "The changes cannot be saved in this folder (" + error.problem() + ")");
+    // Nothing has been applied yet: a sealed journal left behind would apply the changes the
+    // next time the folder opens, after the user was told they were not saved.
+    if (isSealed) {
+      try {
+        io::removeFile(sealed);
+      } catch (const StoreError&) {
+        throw StoreError(folder_,
+                         failed + "; the save will be completed the next time this billing period is opened");
+      }
+    }
+    throw StoreError(folder_, failed);
   }
 
   // 2. The changes, in order; on a failure the ones already made are undone.

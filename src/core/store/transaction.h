@@ -30,8 +30,9 @@ void recoverFolders(const std::filesystem::path& root);
 class Transaction {
  public:
   // Called before each write point of a commit with its name ("write journal", "seal journal",
-  // "apply <file>", "remove journal"). Tests throw from it to simulate a crash at that point;
-  // such an exception leaves the folder as a crash would (nothing is undone).
+  // "sync folder", "apply <file>", "remove journal"). Tests throw from it to simulate a crash at
+  // that point; such an exception leaves the folder as a crash would (nothing is undone). A
+  // StoreError thrown from it is a failed write, handled as the commit handles one.
   using FaultHook = std::function<void(const std::string& point)>;
 
   explicit Transaction(std::filesystem::path folder);

@@ -7,14 +7,13 @@ namespace vrk::text {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Code points of the bytes 0x80 to 0x9F; the five unassigned bytes hold U+FFFD.
+// Code points of the bytes 0x80 to 0x9F. The five bytes Windows-1252 leaves unassigned map to
+// the C1 control of the same number, as Windows maps them, so they survive a display and save.
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC,       kReplacement, 0x201A, 0x0192, 0x201E, 0x2026,       0x2020, 0x2021,        // 80-87
-    0x02C6,       0x2030,       0x0160, 0x2039, 0x0152, kReplacement, 0x017D, kReplacement,  // 88-8F
-    kReplacement, 0x2018,       0x2019, 0x201C, 0x201D, 0x2022,       0x2013, 0x2014,        // 90-97
-    0x02DC,       0x2122,       0x0161, 0x203A, 0x0153, kReplacement, 0x017E, 0x0178,        // 98-9F
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -36,7 +35,7 @@ void appendUtf8(std::string& out, char32_t cp) {
 char byteFor(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == cp && cp != kReplacement) return static_cast<char>(0x80 + i);
+    if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
   }
   return '?';
 }

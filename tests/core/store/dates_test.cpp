@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vrk::store {
 
 TEST(StoredDates, KnownDays) {
@@ -24,6 +26,14 @@ TEST(StoredDates, TimeOfDayIgnoredInComparison) {
   EXPECT_LT(compareDays(37075.99, 37076.0), 0);
   EXPECT_GT(compareDays(37077.0, 37076.5), 0);
   EXPECT_EQ(fromStoredDate(37075.75), fromStoredDate(37075.0));
+}
+
+TEST(StoredDates, DamagedValuesReadAsDayZero) {
+  for (const double damaged : {1e300, -1e300, 1e10, std::numeric_limits<double>::quiet_NaN(),
+                               std::numeric_limits<double>::infinity()}) {
+    EXPECT_EQ(fromStoredDate(damaged), (CalendarDate{1899, 12, 30})) << damaged;
+    EXPECT_EQ(compareDays(damaged, 0), 0) << damaged;
+  }
 }
 
 TEST(StoredDates, RoundTripOverCenturies) {

@@ -213,6 +213,10 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
     const char* damage;
     std::function<void(const std::filesystem::path&)> apply;
     const char* file;
+    TableLayout (*table)() = timeRecordTable;
+  };
+  const auto codes = [](const char* lines) {
+    return [lines](const std::filesystem::path& f) { test::writeFile(f / "ClientCodes.Dat", lines); };
   };
   const Case cases[] = {
       {"short key file",
@@ -229,6 +233,11 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
       {"key file gone though counted",
        [](const auto& f) { std::filesystem::remove(f / "TimeRecordIndicesInUse.Dat"); },
        "TimeRecordIndicesInUse.Dat"},
+      // A code list that re-sorting or cutting would pair with other clients' data slots.
+      {"blank line after the codes", codes("ACME\r\nBETA1\r\nZED\r\n\r\n"), "ClientCodes.Dat", clientTable},
+      {"codes out of order", codes("ZED\r\nACME\r\nBETA1\r\n"), "ClientCodes.Dat", clientTable},
+      {"a code twice", codes("ACME\r\nacme\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
+      {"an empty line", codes("\r\nACME\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
   };
   for (const auto& c : cases) {
     test::TempFolder temp;
@@ -236,7 +245,7 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
     c.apply(folder);
     try {
       Transaction tx(folder);
-      RecordTable table(timeRecordTable(), tx);
+      RecordTable table(c.table(), tx);
       ADD_FAILURE() << c.damage;
     } catch (const StoreError& error) {
       EXPECT_EQ(error.path().filename(), c.file) << c.damage;

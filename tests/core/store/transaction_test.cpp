@@ -63,6 +63,10 @@ TEST(Transaction, ADamagedJournalIsSetAsideAndReported) {
   EXPECT_THROW(Transaction{folder.path()}, StoreError);
   EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kJournalName) + ".damaged")));
   EXPECT_NO_THROW(Transaction{folder.path()});
+  test::writeFile(folder / kJournalName, "VRKJRNL1 damaged again");  // the first one is kept
+  EXPECT_THROW(Transaction{folder.path()}, StoreError);
+  EXPECT_EQ(test::readFile(folder / (std::string(kJournalName) + ".damaged")), "VRKJRNL1 not a journal at all");
+  EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kJournalName) + ".damaged-2")));
 }
 
 TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
@@ -108,6 +112,22 @@ TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
     }
     EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "0123456789"}})) << c.name;
   }
+}
+
+TEST(Transaction, AJournalSealedButNotSyncedIsWithdrawnWhenTheCommitFails) {
+  test::TempFolder folder;
+  test::writeFile(folder / "A.Dat", "old");
+  {
+    Transaction tx(folder.path());
+    tx.writeWhole("A.Dat", "new");
+    tx.setFaultHook([&](const std::string& point) {
+      if (point == "sync folder") throw StoreError(folder.path(), "The folder cannot be written");
+    });
+    EXPECT_THROW(tx.commit(), StoreError);
+  }
+  // Reported as not saved, so reopening must not apply it.
+  Transaction reopened(folder.path());
+  EXPECT_EQ(test::snapshot(folder.path()), (test::Snapshot{{"A.Dat", "old"}}));
 }
 
 TEST(Transaction, AFolderThatCannotBeWrittenFailsBeforeAnythingChanges) {
