@@ -38,8 +38,10 @@ bool registerPresent(const store::Transaction& tx) {
 
 AttorneyRegister loadAttorneyRegister(const store::Transaction& tx) {
   AttorneyRegister reg;
+  // Each attorney's rates are the fee schedule record at the attorney's line.
   reg.initials = store::parseTextList(tx.read(store::files::kAttorneyInitials));
-  store::sortTextList(reg.initials);
+  if (!store::isKeptInOrder(reg.initials))
+    throw store::StoreError(tx.pathOf(store::files::kAttorneyInitials), store::kListOutOfOrder);
   reg.scheduleCount = store::readCounts(tx, store::slot::kFeeSchedules, 1)[0];
   if (reg.scheduleCount > kMaxFeeSchedules)
     throw store::StoreError(tx.pathOf(store::files::kDimensions), "holds more than ten fee schedules");

@@ -40,19 +40,13 @@ void RecordTable::loadColumn(std::size_t index) {
   if (count_ == 0) return;
   switch (layout.kind) {
     case ColumnKind::SortedTextList: {
-      // The list's lines pair with the data-slot file line by line, so a list that is not
-      // exactly N sorted, distinct, non-empty lines is damaged: re-sorting or cutting it would
-      // pair codes with other records' data.
+      // The list's lines pair with the data-slot file line by line: exactly N lines, in order.
       column.texts = parseTextList(tx_.read(layout.file));
       const auto path = tx_.pathOf(layout.file);
       if (column.texts.size() < count_) throw StoreError(path, "The file is shorter than its counts say");
       if (column.texts.size() > count_)
         throw StoreError(path, "The file holds more lines than its counts say");
-      for (std::size_t i = 0; i < count_; ++i) {
-        if (column.texts[i].empty()) throw StoreError(path, "The file holds an empty line");
-        if (i > 0 && compareTextIgnoringCase(column.texts[i - 1], column.texts[i]) >= 0)
-          throw StoreError(path, "The file's lines are out of order or repeated");
-      }
+      if (!isKeptInOrder(column.texts)) throw StoreError(path, kListOutOfOrder);
       break;
     }
     case ColumnKind::Text: {

@@ -85,4 +85,12 @@ std::size_t insertIntoSortedList(std::vector<std::string>& sorted, const std::st
   return index;
 }
 
+bool isKeptInOrder(const std::vector<std::string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].empty()) return false;
+    if (i > 0 && compareTextIgnoringCase(lines[i - 1], lines[i]) >= 0) return false;
+  }
+  return true;
+}
+
 }  // namespace vrk::store

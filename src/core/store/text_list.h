@@ -21,6 +21,12 @@ int compareTextIgnoringCase(std::string_view a, std::string_view b);
 // Sorted ascending by the comparison above; values that compare equal are kept once (the first).
 void sortTextList(std::vector<std::string>& lines);
 
+// True when the lines are as a saved list keeps them: none empty, ascending ignoring case, none
+// repeated. A list whose lines pair by position with records of another file must be so, or it
+// is damaged: sorting it would pair lines with other lines' records.
+bool isKeptInOrder(const std::vector<std::string>& lines);
+inline constexpr const char* kListOutOfOrder = "The file's lines are empty, repeated or out of order";
+
 // Index of `value` in a sorted list (compared ignoring case), or -1.
 long findInSortedList(const std::vector<std::string>& sorted, std::string_view value);
 

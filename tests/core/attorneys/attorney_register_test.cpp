@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/store/store_error.h"
 #include "support/temp_folder.h"
 
@@ -28,12 +30,28 @@ TEST(AttorneyRegister, ReadsTheSampleOfficeAndWritesItBackUnchanged) {
   EXPECT_EQ(test::snapshot(folder), before);
 }
 
-TEST(AttorneyRegister, ARateFileShorterThanTheListIsAnError) {
-  test::TempFolder temp;
-  const auto folder = test::copySampleOffice(temp.path());
-  std::filesystem::resize_file(folder / "FeeSchedules.Dat", 180);
-  store::Transaction tx(folder);
-  EXPECT_THROW(loadAttorneyRegister(tx), store::StoreError);
+TEST(AttorneyRegister, DamagedFilesAreErrorsNamingTheFile) {
+  // Rates pair with the attorney list by line, so a list out of order would give attorneys
+  // each other's rates.
+  const std::pair<std::function<void(const std::filesystem::path&)>, const char*> cases[] = {
+      {[](const auto& f) { std::filesystem::resize_file(f / "FeeSchedules.Dat", 180); }, "FeeSchedules.Dat"},
+      {[](const auto& f) { test::writeFile(f / "AttorneyInitials.Dat", "JD\r\nAB\r\nMKL\r\n"); },
+       "AttorneyInitials.Dat"},
+      {[](const auto& f) { test::writeFile(f / "AttorneyInitials.Dat", "AB\r\nAB\r\nJD\r\n"); },
+       "AttorneyInitials.Dat"},
+  };
+  for (const auto& [damage, file] : cases) {
+    test::TempFolder temp;
+    const auto folder = test::copySampleOffice(temp.path());
+    damage(folder);
+    store::Transaction tx(folder);
+    try {
+      loadAttorneyRegister(tx);
+      ADD_FAILURE() << file;
+    } catch (const store::StoreError& error) {
+      EXPECT_EQ(error.path().filename(), file);
+    }
+  }
 }
 
 }  // namespace vrk::attorneys
