@@ -86,7 +86,8 @@ void recoverFolders(const std::filesystem::path& root) {
   if (hasJournal(root)) recoverFolder(root);
   for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
        !error && it != end; it.increment(error)) {
-    if (it->is_directory(error) && !it->is_symlink(error) && hasJournal(it->path()))
+    std::error_code entryError;  // an entry that cannot be examined is passed over
+    if (it->is_directory(entryError) && !it->is_symlink(entryError) && hasJournal(it->path()))
       recoverFolder(it->path());
   }
 }
