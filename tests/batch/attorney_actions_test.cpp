@@ -10,9 +10,7 @@ namespace {
 class AttorneyActionsTest : public ::testing::Test {
  protected:
   BatchResult batch(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--settings", (folder / "settings.ini").string(), "--data-dir",
-                               folder.path().string(), "--period", "072001", "--today", "08/03/2001"});
-    return runBatch(args);
+    return runBatchOn(folder.path(), args, "08/03/2001", "072001");
   }
   std::string file(const std::string& name) { return readFile(folder / "072001" / name); }
   TempFolder folder;

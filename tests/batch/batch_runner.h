@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,17 @@ inline BatchResult runBatch(const std::vector<std::string>& args) {
   const int status = ::pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+// Runs vrk-batch on the data directory `dataDir` with a settings file of its own there, the
+// given day taken as today, and the period when one is given.
+inline BatchResult runBatchOn(const std::filesystem::path& dataDir, std::vector<std::string> args,
+                              const std::string& today, const std::string& period = {}) {
+  std::vector<std::string> options = {
+      "--settings", (dataDir / "settings.ini").string(), "--data-dir", dataDir.string(), "--today", today};
+  if (!period.empty()) options.insert(options.end(), {"--period", period});
+  args.insert(args.begin(), options.begin(), options.end());
+  return runBatch(args);
 }
 
 }  // namespace vrk::test

@@ -10,9 +10,7 @@ namespace {
 class ClientActionsTest : public ::testing::Test {
  protected:
   BatchResult batch(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--settings", (folder / "settings.ini").string(), "--data-dir",
-                               folder.path().string(), "--period", "072001", "--today", "12/05/2026"});
-    return runBatch(args);
+    return runBatchOn(folder.path(), args, "12/05/2026", "072001");
   }
   TempFolder folder;
 };

@@ -10,9 +10,7 @@ TEST(MatterActions, AddChangeAndDeleteThroughTheBatchTool) {
   TempFolder temp;
   copySampleOffice(temp.path());
   const auto run = [&](std::vector<std::string> args) {
-    args.insert(args.begin(), {"--settings", (temp / "settings.ini").string(), "--data-dir",
-                               temp.path().string(), "--period", "072001", "--today", "07/20/2001"});
-    return runBatch(args);
+    return runBatchOn(temp.path(), args, "07/20/2001", "072001");
   };
   struct Step {
     std::vector<std::string> args;

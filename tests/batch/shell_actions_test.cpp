@@ -10,11 +10,7 @@ namespace {
 
 class BatchTest : public ::testing::Test {
  protected:
-  BatchResult batch(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--settings", (folder / "settings.ini").string(), "--data-dir",
-                               folder.path().string(), "--today", "12/05/2026"});
-    return runBatch(args);
-  }
+  BatchResult batch(std::vector<std::string> args) { return runBatchOn(folder.path(), args, "12/05/2026"); }
   TempFolder folder;
 };
 
