@@ -1,5 +1,6 @@
 #include "batch/batch_run.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "batch/command_line.h"
@@ -8,6 +9,7 @@
 #include "core/document/document.h"
 #include "core/shell/guards.h"
 #include "core/store/store_error.h"
+#include "core/store/transaction.h"
 #include "core/text/cp1252.h"
 #include "platform/document_printer.h"
 #include "platform/gui_application.h"
@@ -56,7 +58,11 @@ dialog::Outcome commandGuards(const Signature& signature, Context& context, dial
     passed.closing = dialog::Closing::Ok;
     return passed;
   }
-  context.folder();  // a usage error when no data directory is known
+  // A usage error when no data directory is known. A save a crash interrupted is finished first,
+  // as opening the billing period in the main window does, so the guards judge the saved state.
+  const auto folder = context.folder();
+  std::error_code ignored;
+  if (std::filesystem::is_directory(folder, ignored)) store::recoverFolder(folder);
   return shell::runGuards(*command, context.dataFilesPath, context.period, prompter);
 }
 
@@ -130,9 +136,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   } catch (const UsageError& error) {
     err << "vrk-batch: " << error.what() << "\n" << kUsage;
     return kExitUsage;
-  } catch (const store::StoreError& error) {
+  } catch (const std::exception& error) {  // a file error; anything unexpected too, never an abort
     out.flush();
-    err << "vrk-batch: " << error.what() << "\n";
+    err << "vrk-batch: " << store::errorText(error) << "\n";
     return kExitFileError;
   }
 }

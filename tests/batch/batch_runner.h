@@ -13,7 +13,7 @@ namespace vrk::test {
 
 struct BatchResult {
   std::string out;
-  int status = -1;
+  int status = -1;  // -1 also when the program was killed by a signal (an abort)
 };
 
 inline std::string shellQuote(const std::string& word) {
@@ -22,10 +22,11 @@ inline std::string shellQuote(const std::string& word) {
   return quoted + "'";
 }
 
-inline BatchResult runBatch(const std::vector<std::string>& args) {
+// `withErrors`: the error output is captured after the standard output instead of dropped.
+inline BatchResult runBatch(const std::vector<std::string>& args, bool withErrors = false) {
   std::string command = shellQuote(VRK_BATCH_EXE);
   for (const auto& arg : args) command += " " + shellQuote(arg);
-  command += " 2>/dev/null";
+  command += withErrors ? " 2>&1" : " 2>/dev/null";
   BatchResult result;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return result;
@@ -40,12 +41,13 @@ inline BatchResult runBatch(const std::vector<std::string>& args) {
 // Runs vrk-batch on the data directory `dataDir` with a settings file of its own there, the
 // given day taken as today, and the period when one is given.
 inline BatchResult runBatchOn(const std::filesystem::path& dataDir, std::vector<std::string> args,
-                              const std::string& today, const std::string& period = {}) {
+                              const std::string& today, const std::string& period = {},
+                              bool withErrors = false) {
   std::vector<std::string> options = {
       "--settings", (dataDir / "settings.ini").string(), "--data-dir", dataDir.string(), "--today", today};
   if (!period.empty()) options.insert(options.end(), {"--period", period});
   args.insert(args.begin(), options.begin(), options.end());
-  return runBatch(args);
+  return runBatch(args, withErrors);
 }
 
 }  // namespace vrk::test

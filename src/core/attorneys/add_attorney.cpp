@@ -9,7 +9,7 @@ namespace vrk::attorneys {
 
 AddAttorney::AddAttorney(std::filesystem::path folder) : folder_(std::move(folder)) {
   const store::Transaction tx(folder_);
-  if (registerPresent(tx)) reg_ = loadAttorneyRegister(tx);
+  if (registerStarted(tx)) reg_ = loadAttorneyRegister(tx);
   grid_ = registerGrid(reg_, reg_.scheduleCount == 0 ? 1 : kMaxFeeSchedules);
   grid_.rows.emplace_back();
 }

@@ -9,7 +9,7 @@ namespace vrk::attorneys {
 
 AddFeeSchedule::AddFeeSchedule(std::filesystem::path folder) : folder_(std::move(folder)) {
   const store::Transaction tx(folder_);
-  if (registerPresent(tx)) {
+  if (registerStarted(tx)) {
     mode_ = AddScheduleMode::Register;
     reg_ = loadAttorneyRegister(tx);
     grid_ = registerGrid(reg_, newSchedule());

@@ -31,22 +31,25 @@ RateRecord decodeRateRecord(std::string_view bytes) {
   return record;
 }
 
-bool registerPresent(const store::Transaction& tx) {
-  return tx.exists(store::files::kDimensions) && tx.exists(store::files::kAttorneyInitials) &&
-         tx.exists(store::files::kFeeSchedules);
+bool registerStarted(const store::Transaction& tx) {
+  return tx.exists(store::files::kAttorneyInitials) || tx.exists(store::files::kFeeSchedules);
 }
 
 AttorneyRegister loadAttorneyRegister(const store::Transaction& tx) {
   AttorneyRegister reg;
   // Each attorney's rates are the fee schedule record at the attorney's line.
-  reg.initials = store::parseTextList(tx.read(store::files::kAttorneyInitials));
+  // Initials take at most five bytes a line; a far larger list is a damaged file.
+  reg.initials = store::parseTextList(tx.read(store::files::kAttorneyInitials, 1U << 20));
   if (!store::isKeptInOrder(reg.initials))
     throw store::StoreError(tx.pathOf(store::files::kAttorneyInitials), store::kListOutOfOrder);
   reg.scheduleCount = store::readCounts(tx, store::slot::kFeeSchedules, 1)[0];
   if (reg.scheduleCount > kMaxFeeSchedules)
     throw store::StoreError(tx.pathOf(store::files::kDimensions), "holds more than ten fee schedules");
-  const std::string bytes =
-      tx.readRange(store::files::kFeeSchedules, 0, reg.initials.size() * kRateRecordSize);
+  const std::uint64_t needed = reg.initials.size() * kRateRecordSize;
+  const std::string bytes = tx.readRange(store::files::kFeeSchedules, 0, needed);
+  if (tx.size(store::files::kFeeSchedules) > needed)
+    throw store::StoreError(tx.pathOf(store::files::kFeeSchedules),
+                            "The file holds more records than the attorney list has lines");
   for (std::size_t i = 0; i < reg.initials.size(); ++i)
     reg.rates.push_back(
         decodeRateRecord(std::string_view(bytes).substr(i * kRateRecordSize, kRateRecordSize)));

@@ -31,11 +31,13 @@ struct AttorneyRegister {
 std::string encodeRateRecord(const RateRecord& record);
 RateRecord decodeRateRecord(std::string_view bytes);
 
-// Whether AttorneyInitials.Dat, FeeSchedules.Dat and Dimensions.Dat all exist.
-bool registerPresent(const store::Transaction& tx);
+// Whether the register has been started: AttorneyInitials.Dat or FeeSchedules.Dat exists. A
+// register with only some of its files is damaged, and loading it says which one is missing;
+// it is never taken for a register yet to be started, which would replace the attorneys.
+bool registerStarted(const store::Transaction& tx);
 
-// Loads the register (registerPresent() must hold). A rate file with fewer records than the list
-// has lines, or a schedule count outside 0..10, raises StoreError naming the file.
+// Loads the register (registerStarted() must hold). A missing file, a rate file whose records do
+// not pair with the list's lines, or a schedule count outside 0..10 raises StoreError naming it.
 AttorneyRegister loadAttorneyRegister(const store::Transaction& tx);
 
 // Stages the register's files in this order: AttorneyInitials.Dat, the schedule count (creating

@@ -33,7 +33,7 @@ MatterLists loadMatterLists(store::Transaction& tx) {
     lists.clientCodes = store::parseTextList(tx.read(store::files::kClientCodes));
     store::sortTextList(lists.clientCodes);
   }
-  if (attorneys::registerPresent(tx)) {
+  if (attorneys::registerStarted(tx)) {
     const auto reg = attorneys::loadAttorneyRegister(tx);
     lists.attorneys = reg.initials;
     lists.scheduleCount = reg.scheduleCount;

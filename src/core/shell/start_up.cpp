@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/rules/invoice_number.h"
+#include "core/store/file_io.h"
 #include "core/text/cp1252.h"
 
 namespace vrk::shell {
@@ -51,8 +52,7 @@ std::string createDirectoryLabel(const std::string& dataFilesPath) {
 
 std::string createDataDirectory(const std::string& dataFilesPath) {
   std::error_code ec;
-  std::filesystem::create_directory(dataFilesPath, ec);
-  if (isDirectory(dataFilesPath)) return {};
+  if (store::io::createDirectory(dataFilesPath, ec)) return {};
   return "THE DATA DIRECTORY COULD NOT BE CREATED\r\n" + text::cp1252FromUtf8(dataFilesPath) +
          (ec ? "\r\n" + ec.message() : std::string());
 }

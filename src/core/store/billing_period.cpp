@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/rules/input_rules.h"
+#include "core/store/file_io.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
 #include "core/text/cp1252.h"
@@ -95,15 +96,14 @@ std::string ensureBillingPeriodFolder(const std::filesystem::path& folder) {
     // A save that a crash interrupted is finished now, before any check reads the folder.
     try {
       recoverFolder(folder);
-    } catch (const StoreError& error) {
-      return text::cp1252FromUtf8(error.what());
+    } catch (const std::exception& error) {
+      return text::cp1252FromUtf8(errorText(error));
     }
     return {};
   }
-  std::filesystem::create_directory(folder, ec);
-  if (!ec && std::filesystem::is_directory(folder)) return {};
-  return "THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED\r\n" + text::cp1252FromUtf8(folder.string()) +
-         (ec ? "\r\n" + ec.message() : std::string());
+  if (io::createDirectory(folder, ec) && !ec) return {};
+  return "THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED\r\n" +
+         text::cp1252FromUtf8(folder.string()) + (ec ? "\r\n" + ec.message() : std::string());
 }
 
 }  // namespace vrk::store

@@ -36,6 +36,38 @@ const std::vector<std::string>& presenceCheckFiles(PresenceCheck check) {
   return client;
 }
 
+const std::vector<std::string>& countedFiles() {
+  using namespace files;
+  static const std::vector<std::string> all{kAttorneyInitials,
+                                            kFeeSchedules,
+                                            kClientCodes,
+                                            kClientGroups,
+                                            kClientData,
+                                            kClientIndicesInUse,
+                                            kClientIndicesNotInUse,
+                                            kMatterClientCodesArray,
+                                            kMatterNumbersArray,
+                                            kMatterIndicesInUse,
+                                            kMatterIndicesNotInUse,
+                                            kMatterData,
+                                            kTimeRecordClientCodesArray,
+                                            kTimeRecordMatterNumbersArray,
+                                            kTimeRecordDatesArray,
+                                            kTimeRecordIndicesInUse,
+                                            kTimeRecordIndicesNotInUse,
+                                            kTimeRecordData,
+                                            kCostCreditRecordClientCodesArray,
+                                            kCostCreditRecordMatterNumbersArray,
+                                            kCostCreditRecordDatesArray,
+                                            kCostCreditRecordIndicesInUse,
+                                            kCostCreditRecordIndicesNotInUse,
+                                            kCostCreditRecordData,
+                                            kPaymentRecordClientCodesArray,
+                                            kPaymentRecordDatesArray,
+                                            kPaymentRecordAmountsArray};
+  return all;
+}
+
 const char* presenceCheckMessage(PresenceCheck check) {
   switch (check) {
     case PresenceCheck::ClientData:

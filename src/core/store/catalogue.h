@@ -64,6 +64,10 @@ const char* presenceCheckMessage(PresenceCheck check);
 // A short name for the check ("client data", "fee schedule data", ...).
 const char* presenceCheckName(PresenceCheck check);
 
+// Every file whose entries Dimensions.Dat counts (the attorney register and the record tables,
+// free-slot files included). The counts file may be started afresh only while none of them exists.
+const std::vector<std::string>& countedFiles();
+
 // The first required file missing from the folder, or nothing when all are present.
 std::optional<std::string> firstMissingFile(const std::filesystem::path& folder, PresenceCheck check);
 

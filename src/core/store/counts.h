@@ -22,12 +22,17 @@ inline constexpr int kPaymentRecords = 9;
 inline constexpr int kSlotCount = 10;
 }  // namespace slot
 
-// Reads `count` consecutive slots from `first`. A missing file, one too short to hold the slots,
-// or a negative count raises StoreError naming the file.
+// The error for a counts file that is missing while files it counts exist; names the folder.
+inline constexpr const char* kCountsFileMissing = "THE COUNTS FILE Dimensions.Dat IS MISSING";
+
+// Reads `count` consecutive slots from `first`. A missing file (kCountsFileMissing, naming the
+// folder), one too short to hold the slots, or a negative count raises StoreError.
 std::vector<std::int32_t> readCounts(const Transaction& tx, int first, int count);
 
 // Writes consecutive slots from `first`. When the file does not exist yet it is created with
-// `slotsWhenCreated` integers (ten, or eleven when the first client creates it), all others 0.
+// `slotsWhenCreated` integers (ten, or eleven when the first client creates it), all others 0;
+// but only in a folder that holds none of the files it counts: counts started afresh beside
+// existing records would tell every table it is empty (kCountsFileMissing).
 void writeCounts(Transaction& tx, int first, const std::vector<std::int32_t>& values,
                  int slotsWhenCreated = 10);
 

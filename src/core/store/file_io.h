@@ -11,9 +11,14 @@ namespace vrk::store::io {
 // Size of a regular file, or nothing when it does not exist.
 std::optional<std::uint64_t> fileSize(const std::filesystem::path& path);
 
-// Reads `length` bytes at `offset`; the file must hold them.
+// Reads `length` bytes at `offset`; the file must hold them, and one read takes at most
+// kMaxRangeRead bytes (far more than any table of an office needs).
+inline constexpr std::uint64_t kMaxRangeRead = 1ULL << 30;
 std::string readRange(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t length);
-std::string readWhole(const std::filesystem::path& path);
+// Reads the whole file; a file larger than `maxBytes` is refused as damaged before anything is
+// read, so a damaged size never turns into a huge allocation.
+inline constexpr std::uint64_t kMaxWholeRead = 64ULL << 20;
+std::string readWhole(const std::filesystem::path& path, std::uint64_t maxBytes = kMaxWholeRead);
 
 // An open file for writing; closes on destruction. Every failure raises StoreError.
 class WritableFile {
@@ -38,5 +43,22 @@ void removeFile(const std::filesystem::path& path);
 void renameFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // Makes a directory's entries (creations, renames, removals) durable.
 void syncDirectory(const std::filesystem::path& dir);
+// Creates one directory level and makes its entry durable by syncing the parent. False, with
+// `error` set, when it cannot be created; true when it exists afterwards.
+bool createDirectory(const std::filesystem::path& dir, std::error_code& error);
+
+// Sees every durable step of the store's writes: tests use it to simulate a power cut, when what
+// was written but not yet synced is lost. Events are reported after the step succeeded.
+class Observer {
+ public:
+  virtual ~Observer() = default;
+  virtual void fileCreated(const std::filesystem::path& path) = 0;
+  virtual void fileSynced(const std::filesystem::path& path) = 0;
+  virtual void fileRenamed(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  virtual void fileRemoved(const std::filesystem::path& path) = 0;
+  virtual void directorySynced(const std::filesystem::path& dir) = 0;
+};
+// Sets the observer (nullptr: none); returns the previous one.
+Observer* setObserver(Observer* observer);
 
 }  // namespace vrk::store::io

@@ -8,15 +8,21 @@
 namespace vrk::store::journal {
 namespace {
 
-constexpr char kMagic[8] = {'V', 'R', 'K', 'J', 'R', 'N', 'L', '1'};
+constexpr char kMagic[8] = {'V', 'R', 'K', 'J', 'R', 'N', 'L', '2'};
+constexpr std::uint64_t kFnvStart = 1469598103934665603ULL;
 
-std::uint64_t fnv1a(const std::string& bytes, std::size_t length) {
-  std::uint64_t hash = 1469598103934665603ULL;
-  for (std::size_t i = 0; i < length; ++i) {
+std::uint64_t fnv1a(const std::string& bytes, std::size_t from, std::size_t to, std::uint64_t hash) {
+  for (std::size_t i = from; i < to; ++i) {
     hash ^= static_cast<unsigned char>(bytes[i]);
     hash *= 1099511628211ULL;
   }
   return hash;
+}
+
+std::uint64_t getU64(const std::string& bytes, std::size_t at) {
+  std::uint64_t value = 0;
+  for (std::size_t i = 8; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
 }
 
 void putU64(std::string& out, std::uint64_t value) {
@@ -28,8 +34,7 @@ class Reader {
   Reader(const std::string& bytes, std::size_t end) : bytes_(bytes), end_(end) {}
   bool u64(std::uint64_t& value) {
     if (end_ - pos_ < 8) return false;
-    value = 0;
-    for (int i = 7; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes_[pos_ + i]);
+    value = getU64(bytes_, pos_);
     pos_ += 8;
     return true;
   }
@@ -49,7 +54,27 @@ class Reader {
 
 }  // namespace
 
-std::string encode(const std::vector<Transaction::Change>& changes) {
+std::uint64_t readStamp(const std::filesystem::path& folder) {
+  const auto path = folder / kStampName;
+  const auto size = io::fileSize(path);
+  if (!size || *size == 0) return 0;
+  if (*size != 8) return kUnreadableStamp;
+  return getU64(io::readRange(path, 0, 8), 0);
+}
+
+Transaction::Change stampChange(const std::filesystem::path& folder, std::uint64_t stamp) {
+  Transaction::Change change;
+  change.name = kStampName;
+  change.replaced = !io::fileSize(folder / kStampName);
+  change.size = 8;
+  std::string bytes;
+  putU64(bytes, stamp);
+  change.patches.push_back({0, std::move(bytes)});
+  return change;
+}
+
+std::string encode(const std::vector<Transaction::Change>& changes, std::uint64_t stampBefore,
+                   std::uint64_t& stampAfter) {
   std::string out(kMagic, sizeof kMagic);
   putU64(out, changes.size());
   for (const auto& change : changes) {
@@ -64,24 +89,33 @@ std::string encode(const std::vector<Transaction::Change>& changes) {
       out += patch.bytes;
     }
   }
-  putU64(out, fnv1a(out, out.size()));
+  // One pass of the hash over the changes and the stamp before gives the stamp after; going on
+  // over the stamp after gives the journal's checksum.
+  putU64(out, stampBefore);
+  std::uint64_t hash = fnv1a(out, 0, out.size(), kFnvStart);
+  stampAfter = hash;
+  if (stampAfter == 0 || stampAfter == stampBefore || stampAfter == kUnreadableStamp)
+    stampAfter = stampBefore + 1;
+  const std::size_t at = out.size();
+  putU64(out, stampAfter);
+  hash = fnv1a(out, at, out.size(), hash);
+  putU64(out, hash);
   return out;
 }
 
-std::optional<std::vector<Transaction::Change>> decode(const std::string& bytes) {
-  if (bytes.size() < sizeof kMagic + 16 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+std::optional<Journal> decode(const std::string& bytes) {
+  if (bytes.size() < sizeof kMagic + 32 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
     return std::nullopt;
-  const std::size_t end = bytes.size() - 8;
-  Reader checksum(bytes, bytes.size());
-  std::uint64_t stored = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    stored |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[end + i])) << (8 * i);
-  if (stored != fnv1a(bytes, end)) return std::nullopt;
+  const std::size_t end = bytes.size() - 24;  // the two stamps and the checksum close the journal
+  if (getU64(bytes, bytes.size() - 8) != fnv1a(bytes, 0, bytes.size() - 8, kFnvStart)) return std::nullopt;
 
+  Journal journal;
+  journal.stampBefore = getU64(bytes, end);
+  journal.stampAfter = getU64(bytes, end + 8);
   Reader in(bytes, end);
   std::uint64_t count = 0;
   if (!in.u64(count)) return std::nullopt;
-  std::vector<Transaction::Change> changes;
+  auto& changes = journal.changes;
   for (std::uint64_t i = 0; i < count; ++i) {
     Transaction::Change change;
     std::uint64_t length = 0, flags = 0, patches = 0;
@@ -101,7 +135,7 @@ std::optional<std::vector<Transaction::Change>> decode(const std::string& bytes)
     changes.push_back(std::move(change));
   }
   if (!in.atEnd()) return std::nullopt;
-  return changes;
+  return journal;
 }
 
 void apply(const std::filesystem::path& folder, const Transaction::Change& change) {

@@ -12,22 +12,88 @@ namespace vrk::store {
 RecordTable::RecordTable(TableLayout layout, Transaction& tx) : layout_(std::move(layout)), tx_(tx) {
   if (layout_.presenceFile.empty()) layout_.presenceFile = layout_.columns.front().file;
   columns_.resize(layout_.columns.size());
-  std::size_t freeCount = 0;
-  if (tx_.exists(layout_.presenceFile)) {
-    count_ = static_cast<std::size_t>(readCounts(tx_, layout_.countSlot, 1)[0]);
-    if (layout_.freeCountSlot >= 0)
-      freeCount = static_cast<std::size_t>(readCounts(tx_, layout_.freeCountSlot, 1)[0]);
-  } else if (tx_.exists(files::kDimensions) &&
-             tx_.size(files::kDimensions) >= static_cast<std::uint64_t>(layout_.countSlot + 1) * 4) {
-    const auto counted = readCounts(tx_, layout_.countSlot, 1)[0];
-    if (counted > 0)
-      throw StoreError(tx_.pathOf(layout_.presenceFile),
-                       "The file is missing although the counts file says it holds " +
-                           std::to_string(counted) + " entries");
-  }
+  loadCounts();
   for (std::size_t i = 0; i < columns_.size(); ++i) loadColumn(i);
-  if (hasData() && count_ > 0) slots_ = decodeInt32s(tx_.readRange(layout_.slotFile, 0, count_ * 4), count_);
-  if (freeCount > 0) free_ = decodeInt32s(tx_.readRange(layout_.freeFile, 0, freeCount * 4), freeCount);
+  if (!hasData()) return;
+  slots_ = decodeInt32s(readEntries(layout_.slotFile, count_, 4, count_ > 0), count_);
+  free_ = decodeInt32s(readEntries(layout_.freeFile, freeCount_, 4, freeCount_ > 0), freeCount_);
+  checkSlots();
+}
+
+std::vector<std::string> RecordTable::files() const {
+  std::vector<std::string> names;
+  for (const auto& column : layout_.columns) names.push_back(column.file);
+  for (const auto* name : {&layout_.slotFile, &layout_.freeFile, &layout_.dataFile})
+    if (!name->empty()) names.push_back(*name);
+  names.insert(names.end(), layout_.removedWithLastRecord.begin(), layout_.removedWithLastRecord.end());
+  return names;
+}
+
+void RecordTable::loadCounts() {
+  std::vector<std::string> present;
+  for (const auto& name : files())
+    if (tx_.exists(name)) present.push_back(name);
+  const auto countsSize = tx_.size(files::kDimensions);
+  const int slots = layout_.freeCountSlot >= 0 ? std::max(layout_.countSlot, layout_.freeCountSlot) + 1
+                                               : layout_.countSlot + 1;
+  // A folder with no file of this table may lack the counts (a new folder) or hold a counts file
+  // too short for these slots (one started by the attorneys): the table is empty.
+  if (present.empty() &&
+      (!tx_.exists(files::kDimensions) || countsSize < static_cast<std::uint64_t>(slots) * 4))
+    return;
+  count_ = static_cast<std::size_t>(readCounts(tx_, layout_.countSlot, 1)[0]);
+  if (layout_.freeCountSlot >= 0)
+    freeCount_ = static_cast<std::size_t>(readCounts(tx_, layout_.freeCountSlot, 1)[0]);
+  if (count_ == 0 && !present.empty()) {
+    // Taking such a table for empty would start its files afresh over the records they hold.
+    throw StoreError(tx_.pathOf(present.front()),
+                     "The file exists although the counts file says the table is empty");
+  }
+  if (count_ == 0) freeCount_ = 0;  // no files: a stale free count is not a free list
+  if (count_ > 0 && !tx_.exists(layout_.presenceFile))
+    throw StoreError(
+        tx_.pathOf(layout_.presenceFile),
+        "The file is missing although the counts file says it holds " + std::to_string(count_) + " entries");
+}
+
+std::string RecordTable::readEntries(const std::string& file, std::size_t count, std::size_t size,
+                                     bool expected) const {
+  // Exactly `count` entries: fewer lose records, more would be cut off by the next rewrite.
+  if (!expected) {
+    if (tx_.exists(file))
+      throw StoreError(tx_.pathOf(file), "The file holds more entries than its counts say");
+    return {};
+  }
+  std::string bytes = tx_.readRange(file, 0, static_cast<std::uint64_t>(count) * size);
+  if (tx_.size(file) > static_cast<std::uint64_t>(count) * size)
+    throw StoreError(tx_.pathOf(file), "The file holds more entries than its counts say");
+  return bytes;
+}
+
+void RecordTable::checkSlots() const {
+  // Every data slot from 0 to N+F-1 stands exactly once in the data-slot or the free-slot file,
+  // and the data file holds N+F records; a slot standing twice would give two records one place.
+  const std::size_t total = count_ + free_.size();
+  std::vector<char> seen(total, 0);
+  const auto mark = [&](std::int32_t slot, const std::string& file) {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= total)
+      throw StoreError(tx_.pathOf(file), "The file names a data slot beyond the data file");
+    if (seen[static_cast<std::size_t>(slot)]++)
+      throw StoreError(tx_.pathOf(file), "The file names a data slot that is already in use");
+  };
+  for (const auto slot : slots_) mark(slot, layout_.slotFile);
+  for (const auto slot : free_) mark(slot, layout_.freeFile);
+  if (total == 0) {
+    if (tx_.exists(layout_.dataFile))
+      throw StoreError(tx_.pathOf(layout_.dataFile), "The file holds more records than its counts say");
+    return;
+  }
+  const auto size = tx_.exists(layout_.dataFile) ? tx_.size(layout_.dataFile) : 0;
+  if (!tx_.exists(layout_.dataFile)) throw StoreError(tx_.pathOf(layout_.dataFile), "The file is missing");
+  if (size < total * layout_.recordSize)
+    throw StoreError(tx_.pathOf(layout_.dataFile), "The file is shorter than its counts say");
+  if (size > total * layout_.recordSize)
+    throw StoreError(tx_.pathOf(layout_.dataFile), "The file holds more records than its counts say");
 }
 
 std::size_t RecordTable::entrySize(const ColumnLayout& column) const {
@@ -37,12 +103,16 @@ std::size_t RecordTable::entrySize(const ColumnLayout& column) const {
 void RecordTable::loadColumn(std::size_t index) {
   const ColumnLayout& layout = layout_.columns[index];
   Column& column = columns_[index];
-  if (count_ == 0) return;
   switch (layout.kind) {
     case ColumnKind::SortedTextList: {
+      if (count_ == 0) return;
       // The list's lines pair with the data-slot file line by line: exactly N lines, in order.
-      column.texts = parseTextList(tx_.read(layout.file));
+      // A line takes at most the code and CR LF, so a larger file is refused before it is read.
       const auto path = tx_.pathOf(layout.file);
+      const std::uint64_t most = static_cast<std::uint64_t>(count_) * (layout.width + 2);
+      if (tx_.size(layout.file) > most)
+        throw StoreError(path, "The file holds more lines than its counts say");
+      column.texts = parseTextList(tx_.read(layout.file, most));
       if (column.texts.size() < count_) throw StoreError(path, "The file is shorter than its counts say");
       if (column.texts.size() > count_)
         throw StoreError(path, "The file holds more lines than its counts say");
@@ -51,13 +121,13 @@ void RecordTable::loadColumn(std::size_t index) {
     }
     case ColumnKind::Text: {
       const std::size_t size = entrySize(layout);
-      const std::string bytes = tx_.readRange(layout.file, 0, count_ * size);
+      const std::string bytes = readEntries(layout.file, count_, size, count_ > 0);
       column.texts.reserve(count_ + 1);
       for (std::size_t i = 0; i < count_; ++i) column.texts.push_back(getText(bytes, i * size, layout.width));
       break;
     }
     case ColumnKind::Date: {
-      const std::string bytes = tx_.readRange(layout.file, 0, count_ * 8);
+      const std::string bytes = readEntries(layout.file, count_, 8, count_ > 0);
       column.dates.reserve(count_ + 1);
       for (std::size_t i = 0; i < count_; ++i) column.dates.push_back(getDouble(bytes, i * 8));
       break;
@@ -209,12 +279,7 @@ void RecordTable::stageFreeList() {
 
 void RecordTable::stageEmptyTable() {
   stageCounts();
-  std::vector<std::string> names;
-  for (const auto& column : layout_.columns) names.push_back(column.file);
-  for (const auto* name : {&layout_.slotFile, &layout_.freeFile, &layout_.dataFile})
-    if (!name->empty()) names.push_back(*name);
-  names.insert(names.end(), layout_.removedWithLastRecord.begin(), layout_.removedWithLastRecord.end());
-  for (const auto& name : names)
+  for (const auto& name : files())
     if (tx_.exists(name)) tx_.remove(name);
 }
 

@@ -49,8 +49,11 @@ struct TableLayout {
 // before one commit.
 class RecordTable {
  public:
-  // Loads N, F, every key column and the data-slot file. A file shorter than the counts say,
-  // or a damaged counts file, raises StoreError naming the file.
+  // Loads N, F, every key column, the data-slot and free-slot files, and checks them against the
+  // table's invariants before anything can be written: every file holds exactly what the counts
+  // say (none exists when N is 0), and every data slot from 0 to N+F-1 stands exactly once in the
+  // data-slot or free-slot file of a data file of N+F records. A folder that breaks them, or a
+  // damaged or missing counts file, raises StoreError naming the file.
   RecordTable(TableLayout layout, Transaction& tx);
 
   std::size_t size() const { return count_; }
@@ -88,7 +91,8 @@ class RecordTable {
   // Gives every record whose key `match`es a new key made by `rekey`, each keeping its data
   // slot: the records leave their places and go, in their old order, where their new keys sort
   // (after records with equal keys). New keys must not match. Returns how many records moved.
-  std::size_t rekey(const std::function<bool(const Key&)>& match, const std::function<Key(const Key&)>& rekey);
+  std::size_t rekey(const std::function<bool(const Key&)>& match,
+                    const std::function<Key(const Key&)>& rekey);
 
  private:
   struct Column {
@@ -97,6 +101,12 @@ class RecordTable {
   };
 
   bool hasData() const { return !layout_.slotFile.empty(); }
+  std::vector<std::string> files() const;  // every file of the table
+  void loadCounts();
+  // The first `count` entries of `size` bytes; the file must hold exactly these, and must not
+  // exist unless `expected`.
+  std::string readEntries(const std::string& file, std::size_t count, std::size_t size, bool expected) const;
+  void checkSlots() const;
   std::size_t entrySize(const ColumnLayout& column) const;
   void loadColumn(std::size_t index);
   void insertEntry(std::size_t position, const Key& key, std::int32_t slot);
@@ -112,6 +122,7 @@ class RecordTable {
   TableLayout layout_;
   Transaction& tx_;
   std::size_t count_ = 0;
+  std::size_t freeCount_ = 0;  // F as the counts file says, until the free list is read
   std::vector<Column> columns_;
   std::vector<std::int32_t> slots_;
   std::vector<std::int32_t> free_;

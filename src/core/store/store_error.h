@@ -22,4 +22,15 @@ class StoreError : public std::runtime_error {
   std::string problem_;
 };
 
+// The text shown for a failure no rule expects (memory exhausted, a library fault). Dialogs and
+// vrk-batch report it as they report a file error, so it never ends the program.
+inline std::string unexpectedErrorText(const std::exception& error) {
+  return std::string("The operation was stopped by an unexpected error (") + error.what() + ")";
+}
+
+// What an error box says for any failure: a file error's own text, else the unexpected one.
+inline std::string errorText(const std::exception& error) {
+  return dynamic_cast<const StoreError*>(&error) ? std::string(error.what()) : unexpectedErrorText(error);
+}
+
 }  // namespace vrk::store

@@ -9,6 +9,10 @@
 namespace vrk::store {
 namespace {
 
+// Whole files the commit reads (a journal, the old contents of a file it replaces) are refused
+// beyond this size: larger is a damaged size, not data.
+constexpr std::uint64_t kMaxJournalBytes = 1ULL << 30;
+
 // What a file looked like before the commit touched it, enough to put it back: its old size and
 // the old bytes under each patch and past a shorter new end (the whole file when the change
 // replaces or removes it). Only what the change overwrites is kept, so one record written into
@@ -29,7 +33,7 @@ Undo captureUndo(const std::filesystem::path& folder, const Transaction::Change&
   undo.existed = true;
   undo.size = *size;
   if (change.removed || change.replaced) {
-    undo.saved.push_back({0, io::readWhole(path)});
+    undo.saved.push_back({0, io::readWhole(path, kMaxJournalBytes)});
     return undo;
   }
   if (change.size < *size)  // cut short: the tail goes too
@@ -55,24 +59,52 @@ void restore(const std::filesystem::path& folder, const Undo& undo) {
 
 }  // namespace
 
+namespace {
+
+// Moves the journal aside under a name no earlier one holds, so none is lost, and reports why.
+[[noreturn]] void setAside(const std::filesystem::path& folder, const std::string& suffix,
+                           const std::string& problem) {
+  const auto sealed = folder / kJournalName;
+  std::string aside = std::string(kJournalName) + suffix;
+  for (int n = 2; io::fileSize(folder / aside); ++n)
+    aside = std::string(kJournalName) + suffix + "-" + std::to_string(n);
+  io::renameFile(sealed, folder / aside);
+  io::syncDirectory(folder);
+  throw StoreError(sealed, problem);
+}
+
+// Removes the journal and makes the removal durable: a journal that came back after a power cut
+// would otherwise be found again.
+void removeJournal(const std::filesystem::path& folder) {
+  io::removeFile(folder / kJournalName);
+  io::syncDirectory(folder);
+}
+
+}  // namespace
+
 void recoverFolder(const std::filesystem::path& folder) {
   const auto partial = folder / kPartialJournalName;
   const auto sealed = folder / kJournalName;
   if (io::fileSize(partial)) io::removeFile(partial);  // the commit never started: discard it
-  if (!io::fileSize(sealed)) return;
-  const auto changes = journal::decode(io::readWhole(sealed));
-  if (!changes) {
-    // Set aside under a name no earlier damaged journal holds, so none is lost.
-    std::string aside = std::string(kJournalName) + ".damaged";
-    for (int n = 2; io::fileSize(folder / aside); ++n)
-      aside = std::string(kJournalName) + ".damaged-" + std::to_string(n);
-    io::renameFile(sealed, folder / aside);
-    throw StoreError(sealed, "An interrupted save could not be completed because its journal is damaged");
+  const auto size = io::fileSize(sealed);
+  if (!size) return;
+  const auto journal =
+      *size > kMaxJournalBytes ? std::nullopt : journal::decode(io::readWhole(sealed, kMaxJournalBytes));
+  if (!journal)
+    setAside(folder, ".damaged", "An interrupted save could not be completed because its journal is damaged");
+  const std::uint64_t stamp = journal::readStamp(folder);
+  if (stamp == journal->stampBefore) {
+    for (const auto& change : journal->changes) journal::apply(folder, change);
+    io::syncDirectory(folder);  // before the stamp says the changes are in place
+    journal::apply(folder, journal::stampChange(folder, journal->stampAfter));
+    io::syncDirectory(folder);
+  } else if (stamp != journal->stampAfter) {
+    // Neither the state the save began from nor the one it leads to: the files were written
+    // after it, and replaying it would overwrite those newer records.
+    setAside(folder, ".stale",
+             "An interrupted save was not completed because the files have changed since it began");
   }
-  for (const auto& change : *changes) journal::apply(folder, change);
-  io::syncDirectory(folder);
-  io::removeFile(sealed);
-  io::syncDirectory(folder);
+  removeJournal(folder);
 }
 
 void recoverFolders(const std::filesystem::path& root) {
@@ -125,9 +157,11 @@ std::uint64_t Transaction::size(const std::string& name) const {
   return io::fileSize(pathOf(name)).value_or(0);
 }
 
-std::string Transaction::read(const std::string& name) const {
+std::string Transaction::read(const std::string& name, std::uint64_t maxBytes) const {
   const auto* change = staged(name);
-  if (!change) return io::readWhole(pathOf(name));
+  if (!change) return io::readWhole(pathOf(name), maxBytes);
+  if (change->size > maxBytes)
+    throw StoreError(pathOf(name), "The file is damaged (far larger than such a file can be)");
   return readRange(name, 0, change->removed ? 0 : change->size);
 }
 
@@ -209,18 +243,34 @@ void Transaction::hook(const std::string& point) const {
   if (faultHook_) faultHook_(point);
 }
 
+namespace {
+
+// The path and problem of a failure while committing; an unexpected one names the folder.
+std::pair<std::filesystem::path, std::string> describe(const std::exception& error,
+                                                       const std::filesystem::path& folder) {
+  if (const auto* storeError = dynamic_cast<const StoreError*>(&error))
+    return {storeError->path(), storeError->problem()};
+  return {folder, std::string("An unexpected error occurred (") + error.what() + ")"};
+}
+
+}  // namespace
+
 void Transaction::commit() {
   if (changes_.empty()) return;
   const auto partial = pathOf(kPartialJournalName);
   const auto sealed = pathOf(kJournalName);
+  constexpr const char* kCompletedLater =
+      "; the save will be completed the next time this billing period is opened";
 
   // 1. The journal: once it is sealed, the commit will be completed even after a crash.
   bool isSealed = false;
+  std::uint64_t stampAfter = 0;
   try {
+    const std::uint64_t stampBefore = journal::readStamp(folder_);
     hook("write journal");
     {
       io::WritableFile file(partial, true);
-      file.writeAt(0, journal::encode(changes_));
+      file.writeAt(0, journal::encode(changes_, stampBefore, stampAfter));
       file.sync();
     }
     hook("seal journal");
@@ -228,8 +278,9 @@ void Transaction::commit() {
     isSealed = true;
     hook("sync folder");
     io::syncDirectory(folder_);
-  } catch (const StoreError& error) {
-    const std::string failed = "The changes cannot be saved in this folder (" + error.problem() + ")";
+  } catch (const std::exception& error) {
+    const std::string failed =
+        "The changes cannot be saved in this folder (" + describe(error, folder_).second + ")";
     try {
       io::removeFile(partial);
     } catch (const StoreError&) {
@@ -238,46 +289,55 @@ void Transaction::commit() {
     // next time the folder opens, after the user was told they were not saved.
     if (isSealed) {
       try {
-        io::removeFile(sealed);
+        removeJournal(folder_);
       } catch (const StoreError&) {
-        throw StoreError(folder_,
-                         failed + "; the save will be completed the next time this billing period is opened");
+        throw StoreError(folder_, failed + kCompletedLater);
       }
     }
     throw StoreError(folder_, failed);
   }
 
-  // 2. The changes, in order; on a failure the ones already made are undone.
+  // 2. The changes, in order, and the folder's new stamp last; on a failure the ones already
+  // made are undone.
   std::vector<Undo> undos;
   try {
-    for (const auto& change : changes_) {
+    bool entriesChanged = false;  // a file made or removed
+    const auto apply = [&](const Change& change) {
       hook("apply " + change.name);
       undos.push_back(captureUndo(folder_, change));
+      entriesChanged = entriesChanged || change.removed || !undos.back().existed;
       journal::apply(folder_, change);
-    }
-    io::syncDirectory(folder_);
-  } catch (const StoreError& error) {
+    };
+    for (const auto& change : changes_) apply(change);
+    // The folder's entries must be durable before the stamp says the changes are all in place.
+    hook("sync folder");
+    if (entriesChanged) io::syncDirectory(folder_);
+    const auto stamp = journal::stampChange(folder_, stampAfter);
+    apply(stamp);
+    if (stamp.replaced) io::syncDirectory(folder_);  // the stamp file is new
+  } catch (const std::exception& error) {
+    const auto [path, problem] = describe(error, folder_);
     try {
       for (auto it = undos.rbegin(); it != undos.rend(); ++it) restore(folder_, *it);
       io::syncDirectory(folder_);
-      io::removeFile(sealed);
+      removeJournal(folder_);
     } catch (const StoreError&) {
-      throw StoreError(error.path(), error.problem() +
-                                         "; the save will be completed the next time this billing "
-                                         "period is opened");
+      throw StoreError(path, problem + kCompletedLater);
     }
     changes_.clear();
     index_.clear();
-    throw StoreError(error.path(), error.problem() + "; nothing was changed");
+    throw StoreError(path, problem + "; nothing was changed");
   }
 
-  // 3. Done: the journal goes.
-  // The removal need not reach the disk now: a journal that comes back after a crash only
-  // writes the same bytes again, and the next commit's seal syncs the folder anyway.
-  hook("remove journal");
-  io::removeFile(sealed);
+  // 3. Done: the journal goes, durably. Should that fail, the save still stands: the folder's
+  // stamp tells the next opening that the journal left behind has been applied.
   changes_.clear();
   index_.clear();
+  hook("remove journal");
+  try {
+    removeJournal(folder_);
+  } catch (const StoreError&) {
+  }
 }
 
 }  // namespace vrk::store

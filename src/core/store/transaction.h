@@ -10,7 +10,9 @@
 
 namespace vrk::store {
 
-// Journal files kept in the folder only while a commit is under way.
+// Journal files kept in the folder only while a commit is under way. A journal found when the
+// folder opens is replayed only while the folder's files are still in the state it was sealed
+// against (see journal.h); otherwise it is set aside and reported.
 inline constexpr const char* kJournalName = ".vrk-commit-journal";
 inline constexpr const char* kPartialJournalName = ".vrk-commit-journal.partial";
 
@@ -32,7 +34,8 @@ class Transaction {
   // Called before each write point of a commit with its name ("write journal", "seal journal",
   // "sync folder", "apply <file>", "remove journal"). Tests throw from it to simulate a crash at
   // that point; such an exception leaves the folder as a crash would (nothing is undone). A
-  // StoreError thrown from it is a failed write, handled as the commit handles one.
+  // StoreError thrown from it is a failed write, handled as the commit handles one. The folder's
+  // stamp is applied last, as "apply .vrk-folder-stamp".
   using FaultHook = std::function<void(const std::string& point)>;
 
   explicit Transaction(std::filesystem::path folder);
@@ -42,7 +45,8 @@ class Transaction {
 
   bool exists(const std::string& name) const;
   std::uint64_t size(const std::string& name) const;  // 0 when missing
-  std::string read(const std::string& name) const;    // StoreError when missing
+  // StoreError when missing, or larger than `maxBytes` (a damaged size is never read whole).
+  std::string read(const std::string& name, std::uint64_t maxBytes = 64ULL << 20) const;
   // StoreError when the file is missing or does not hold the range.
   std::string readRange(const std::string& name, std::uint64_t offset, std::uint64_t length) const;
 

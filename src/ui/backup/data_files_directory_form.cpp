@@ -61,8 +61,8 @@ void DataFilesDirectoryForm::prepareOpening() {
   QString directory = QDir::rootPath();
   try {
     directory = QString::fromStdString(openingDirectory());
-  } catch (const store::StoreError& error) {
-    showMessage(this, {dialog::MessageKind::Error, text::cp1252FromUtf8(error.what())});
+  } catch (const std::exception& error) {
+    showMessage(this, {dialog::MessageKind::Error, text::cp1252FromUtf8(store::errorText(error))});
   }
   selectDirectory(directory);
 }
@@ -79,8 +79,8 @@ void DataFilesDirectoryForm::runAction() {
   dialog::Outcome outcome;
   try {
     outcome = act(selectedDirectory().toStdString(), prompter, steps);
-  } catch (const store::StoreError& error) {
-    outcome.error(text::cp1252FromUtf8(error.what()));
+  } catch (const std::exception& error) {
+    outcome.error(text::cp1252FromUtf8(store::errorText(error)));
     outcome.closing = dialog::Closing::Stay;
   }
   showOutcome(this, outcome);

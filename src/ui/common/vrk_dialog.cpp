@@ -7,8 +7,8 @@
 namespace vrk::ui {
 namespace {
 
-dialog::Message fileError(const store::StoreError& error) {
-  return {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))};
+dialog::Message fileError(const std::exception& error) {
+  return {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(store::errorText(error)))};
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ dialog::Outcome VrkDialog::act(const std::function<dialog::Outcome()>& logic) {
   dialog::Outcome outcome;
   try {
     outcome = logic();
-  } catch (const store::StoreError& error) {
+  } catch (const std::exception& error) {
     showMessage(this, fileError(error));
     return {};
   }
@@ -35,7 +35,7 @@ bool VrkDialog::load(const std::function<void()>& work) {
   try {
     work();
     return true;
-  } catch (const store::StoreError& error) {
+  } catch (const std::exception& error) {
     showMessage(this, fileError(error));
     return false;
   }

@@ -102,9 +102,9 @@ bool Application::readSettings(bool restoring) {
   shell::SettingsRead read;
   try {
     read = shell::readSettingsOrSetUp(services_.settings, dialogs, services_.session);
-  } catch (const store::StoreError& error) {  // the settings cannot be read or written
-    showMessage(opening_.get(),
-                {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
+  } catch (const std::exception& error) {  // the settings cannot be read or written
+    showMessage(opening_.get(), {dialog::MessageKind::Error,
+                                 platform::toStored(QString::fromStdString(store::errorText(error)))});
     return false;
   }
   if (read.endProgram || (restoring && read.declinedCreate)) {
@@ -160,9 +160,9 @@ void Application::runCommand(const shell::Command& command) {
       return;
     }
     dialog->second(main_.get());
-  } catch (const store::StoreError& error) {
-    showMessage(main_.get(),
-                {dialog::MessageKind::Error, platform::toStored(QString::fromStdString(error.what()))});
+  } catch (const std::exception& error) {
+    showMessage(main_.get(), {dialog::MessageKind::Error,
+                              platform::toStored(QString::fromStdString(store::errorText(error)))});
   }
 }
 

@@ -15,7 +15,7 @@ TEST(AttorneyRegister, ReadsTheSampleOfficeAndWritesItBackUnchanged) {
   const auto before = test::snapshot(folder);
   {
     store::Transaction tx(folder);
-    ASSERT_TRUE(registerPresent(tx));
+    ASSERT_TRUE(registerStarted(tx));
     const auto reg = loadAttorneyRegister(tx);
     EXPECT_EQ(reg.initials, (std::vector<std::string>{"AB", "JD", "MKL"}));
     EXPECT_EQ(reg.scheduleCount, 3);
@@ -39,6 +39,12 @@ TEST(AttorneyRegister, DamagedFilesAreErrorsNamingTheFile) {
        "AttorneyInitials.Dat"},
       {[](const auto& f) { test::writeFile(f / "AttorneyInitials.Dat", "AB\r\nAB\r\nJD\r\n"); },
        "AttorneyInitials.Dat"},
+      {[](const auto& f) { std::filesystem::resize_file(f / "FeeSchedules.Dat", 360); }, "FeeSchedules.Dat"},
+      // A register missing some of its files is damaged, never one yet to be started: starting
+      // afresh would replace AB, JD and MKL.
+      {[](const auto& f) { std::filesystem::remove(f / "AttorneyInitials.Dat"); }, "AttorneyInitials.Dat"},
+      {[](const auto& f) { std::filesystem::remove(f / "FeeSchedules.Dat"); }, "FeeSchedules.Dat"},
+      {[](const auto& f) { std::filesystem::remove(f / "Dimensions.Dat"); }, "072001"},
   };
   for (const auto& [damage, file] : cases) {
     test::TempFolder temp;
@@ -46,6 +52,7 @@ TEST(AttorneyRegister, DamagedFilesAreErrorsNamingTheFile) {
     damage(folder);
     store::Transaction tx(folder);
     try {
+      ASSERT_TRUE(registerStarted(tx));
       loadAttorneyRegister(tx);
       ADD_FAILURE() << file;
     } catch (const store::StoreError& error) {

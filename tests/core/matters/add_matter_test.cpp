@@ -104,7 +104,7 @@ TEST_F(MatterFolderTest, FirstMatterCreatesTheMatterFiles) {
   for (const char* file :
        {"MatterClientCodesArray.Dat", "MatterNumbersArray.Dat", "MatterIndicesInUse.Dat", "MatterData.Dat"})
     std::filesystem::remove(folder / file);
-  test::writeFile(folder / "MatterIndicesNotInUse.Dat", std::string(4, '\x02'));  // stale
+  std::filesystem::remove(folder / "MatterIndicesNotInUse.Dat");
   store::Transaction tx(folder);
   store::writeCounts(tx, store::slot::kMatters, {0, 0});
   tx.commit();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/shell/start_up.h"
+#include "core/store/file_io.h"
 #include "core/store/transaction.h"
 #include "support/temp_folder.h"
 
@@ -117,6 +119,31 @@ TEST(BillingPeriod, OpeningCreatesTheFolderOnceAndReportsAFailure) {
   EXPECT_EQ(ensureBillingPeriodFolder(missingParent)
                 .rfind("THE FOLDER OF THIS BILLING PERIOD COULD NOT BE CREATED", 0),
             0u);
+}
+
+TEST(BillingPeriod, ACreatedFolderIsMadeDurableInItsParent) {
+  // Without syncing the parent, a power cut can take a new folder away with every save in it.
+  struct Syncs : io::Observer {
+    std::vector<std::filesystem::path> dirs;
+    void fileCreated(const std::filesystem::path&) override {}
+    void fileSynced(const std::filesystem::path&) override {}
+    void fileRenamed(const std::filesystem::path&, const std::filesystem::path&) override {}
+    void fileRemoved(const std::filesystem::path&) override {}
+    void directorySynced(const std::filesystem::path& dir) override { dirs.push_back(dir); }
+  };
+  test::TempFolder data;
+  const std::function<std::string()> creations[] = {
+      [&] { return ensureBillingPeriodFolder(data / "072001"); },
+      [&] { return shell::createDataDirectory((data / "VRK DATA FILES").string() + "/"); },
+  };
+  for (const auto& create : creations) {
+    Syncs syncs;
+    io::setObserver(&syncs);
+    EXPECT_EQ(create(), "");
+    io::setObserver(nullptr);
+    ASSERT_EQ(syncs.dirs.size(), 1u);
+    EXPECT_TRUE(std::filesystem::equivalent(syncs.dirs[0], data.path()));
+  }
 }
 
 }  // namespace vrk::store

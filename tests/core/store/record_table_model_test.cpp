@@ -10,6 +10,7 @@
 #include "core/store/binary_codec.h"
 #include "core/store/counts.h"
 #include "core/store/record_table.h"
+#include "core/store/store_error.h"
 #include "core/store/tables.h"
 #include "core/store/text_list.h"
 #include "support/temp_folder.h"
@@ -162,6 +163,53 @@ void checkAgainstModel(const std::filesystem::path& folder, const Model& model, 
   }
 }
 
+// Damages a copy of the folder in one of the ways a crash elsewhere, a partial copy or a disk error
+// leaves a folder, and checks that an operation on it is refused before any byte changes.
+void checkDamageIsRefused(const std::filesystem::path& folder, const Model& model, Generator& random,
+                          const Key& key, const std::string& record) {
+  if (model.rows.empty()) return;
+  test::TempFolder temp;
+  const auto copy = temp / "copy";
+  std::filesystem::copy(folder, copy);
+  const auto setCount = [&](int slot, std::int32_t value) {
+    std::string counts = test::readFile(copy / "Dimensions.Dat");
+    counts.replace(static_cast<std::size_t>(slot) * 4, 4, encodeInt32s({value}));
+    test::writeFile(copy / "Dimensions.Dat", counts);
+  };
+  std::string damage;
+  switch (random.below(model.hasData() ? 3 : 2)) {
+    case 0:
+      damage = "no records counted";
+      setCount(model.layout.countSlot, 0);
+      break;
+    case 1:
+      damage = "counts file missing";
+      std::filesystem::remove(copy / "Dimensions.Dat");
+      break;
+    default: {
+      damage = "a slot in use also free";
+      const auto slot = model.rows[random.below(model.rows.size())].slot;
+      test::writeFile(copy / model.layout.freeFile,
+                      test::readFile(copy / model.layout.freeFile) + encodeInt32s({slot}));
+      setCount(model.layout.freeCountSlot, static_cast<std::int32_t>(model.free.size() + 1));
+    }
+  }
+  SCOPED_TRACE(damage);
+  const auto before = test::snapshot(copy);
+  const std::size_t operation = random.below(3);
+  try {
+    Transaction tx(copy);
+    RecordTable table(model.layout, tx);
+    if (operation == 0) table.add(key, record);
+    if (operation == 1) table.remove(0);
+    if (operation == 2) table.changeKey(0, key);
+    tx.commit();
+    ADD_FAILURE() << "operation " << operation << " was not refused";
+  } catch (const StoreError&) {
+  }
+  EXPECT_EQ(test::snapshot(copy), before);
+}
+
 // Runs `steps` random operations; `makeKey` draws a key, `unique` says whether keys must be new
 // (clients refuse a code already present).
 void runModel(TableLayout layout, unsigned seed, int steps, const std::function<Key(Generator&)>& makeKey,
@@ -208,7 +256,8 @@ void runModel(TableLayout layout, unsigned seed, int steps, const std::function<
       } else if (choice == 10) {
         // Every record of one first-column value moves to a value no record has yet.
         const std::string from = std::get<std::string>(model.rows[random.below(size)].key[0]);
-        const std::string to = random.below(2) ? std::get<std::string>(freshKey()[0]) : "Q" + std::to_string(random.below(40));
+        const std::string to =
+            random.below(2) ? std::get<std::string>(freshKey()[0]) : "Q" + std::to_string(random.below(40));
         const bool taken = std::any_of(model.rows.begin(), model.rows.end(), [&](const Row& row) {
           return compareTextIgnoringCase(std::get<std::string>(row.key[0]), to) == 0;
         });
@@ -238,6 +287,9 @@ void runModel(TableLayout layout, unsigned seed, int steps, const std::function<
     tx.commit();
     checkAgainstModel(folder.path(), model, "step " + std::to_string(step) + what);
     if (::testing::Test::HasFatalFailure()) return;
+    if (step % 10 == 9)
+      checkDamageIsRefused(folder.path(), model, random, freshKey(),
+                           model.hasData() ? random.record(layout.recordSize) : std::string());
   }
 }
 

@@ -218,6 +218,22 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
   const auto codes = [](const char* lines) {
     return [lines](const std::filesystem::path& f) { test::writeFile(f / "ClientCodes.Dat", lines); };
   };
+  const auto put = [](const char* name, std::vector<std::int32_t> values) {
+    return
+        [name, values](const std::filesystem::path& f) { test::writeFile(f / name, encodeInt32s(values)); };
+  };
+  const auto count = [](int slot, std::int32_t value) {
+    return [slot, value](const std::filesystem::path& f) {
+      std::string counts = test::readFile(f / "Dimensions.Dat");
+      counts.replace(static_cast<std::size_t>(slot) * 4, 4, encodeInt32s({value}));
+      test::writeFile(f / "Dimensions.Dat", counts);
+    };
+  };
+  const auto grow = [](const char* name, std::uintmax_t by) {
+    return [name, by](const std::filesystem::path& f) {
+      std::filesystem::resize_file(f / name, std::filesystem::file_size(f / name) + by);
+    };
+  };
   const Case cases[] = {
       {"short key file",
        [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordDatesArray.Dat", 32); },
@@ -228,8 +244,7 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
       {"missing free-slot file",
        [](const auto& f) { std::filesystem::remove(f / "TimeRecordIndicesNotInUse.Dat"); },
        "TimeRecordIndicesNotInUse.Dat"},
-      {"missing counts file", [](const auto& f) { std::filesystem::remove(f / "Dimensions.Dat"); },
-       "Dimensions.Dat"},
+      {"missing counts file", [](const auto& f) { std::filesystem::remove(f / "Dimensions.Dat"); }, "072001"},
       {"key file gone though counted",
        [](const auto& f) { std::filesystem::remove(f / "TimeRecordIndicesInUse.Dat"); },
        "TimeRecordIndicesInUse.Dat"},
@@ -238,6 +253,44 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
       {"codes out of order", codes("ZED\r\nACME\r\nBETA1\r\n"), "ClientCodes.Dat", clientTable},
       {"a code twice", codes("ACME\r\nacme\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
       {"an empty line", codes("\r\nACME\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
+      // Data slots: each of 0..N+F-1 exactly once; one slot twice gives two records one place.
+      {"a free slot in use", put("ClientIndicesNotInUse.Dat", {0}), "ClientIndicesNotInUse.Dat", clientTable},
+      {"a slot in use twice", put("ClientIndicesInUse.Dat", {2, 0, 2}), "ClientIndicesInUse.Dat",
+       clientTable},
+      {"a slot beyond the data file", put("TimeRecordIndicesNotInUse.Dat", {6}),
+       "TimeRecordIndicesNotInUse.Dat"},
+      {"a negative slot", put("MatterIndicesInUse.Dat", {1, -1, 0}), "MatterIndicesInUse.Dat", matterTable},
+      {"data file one record long", grow("ClientData.Dat", 396), "ClientData.Dat", clientTable},
+      // More entries than counted would be cut off by the next rewrite.
+      {"key file one entry long", grow("TimeRecordDatesArray.Dat", 8), "TimeRecordDatesArray.Dat"},
+      {"free list one entry long", put("TimeRecordIndicesNotInUse.Dat", {3, 3}),
+       "TimeRecordIndicesNotInUse.Dat"},
+      {"free list without a free count", count(6, 0), "TimeRecordIndicesNotInUse.Dat"},
+      {"payments one entry long", grow("PaymentRecordAmountsArray.Dat", 12), "PaymentRecordAmountsArray.Dat",
+       paymentRecordTable},
+      // A count of 0 beside the table's files: the table would start afresh over its records.
+      {"no matters counted", count(3, 0), "MatterClientCodesArray.Dat", matterTable},
+      {"no clients counted", count(0, 0), "ClientCodes.Dat", clientTable},
+      {"no payments counted", count(9, 0), "PaymentRecordClientCodesArray.Dat", paymentRecordTable},
+      {"a stray file of an empty table",
+       [count](const auto& f) {
+         for (const char* name :
+              {"TimeRecordClientCodesArray.Dat", "TimeRecordMatterNumbersArray.Dat",
+               "TimeRecordDatesArray.Dat", "TimeRecordIndicesInUse.Dat", "TimeRecordData.Dat"})
+           std::filesystem::remove(f / name);
+         count(5, 0)(f);
+       },
+       "TimeRecordIndicesNotInUse.Dat"},
+      // A size no count can need is refused before anything is read.
+      {"a 1 TiB code list",
+       [](const auto& f) { std::filesystem::resize_file(f / "ClientCodes.Dat", 1ULL << 40); },
+       "ClientCodes.Dat", clientTable},
+      {"a huge count over a 1 TiB key file",
+       [count](const auto& f) {
+         count(5, 0x7FFFFFFF)(f);
+         std::filesystem::resize_file(f / "TimeRecordClientCodesArray.Dat", 1ULL << 40);
+       },
+       "TimeRecordClientCodesArray.Dat"},
   };
   for (const auto& c : cases) {
     test::TempFolder temp;
@@ -259,8 +312,7 @@ TEST(RecordTable, AShortDataFileStopsTheAddBeforeAnythingIsStaged) {
   std::filesystem::resize_file(folder / "TimeRecordData.Dat", 265 * 3);  // slot 3 (free) is missing
   const auto before = test::snapshot(folder);
   Transaction tx(folder);
-  RecordTable times(timeRecordTable(), tx);
-  EXPECT_THROW(times.add({std::string("ZED"), std::string("0"), 37080.0}, std::string(265, 'x')), StoreError);
+  EXPECT_THROW(RecordTable(timeRecordTable(), tx), StoreError);
   EXPECT_FALSE(tx.hasChanges());
   EXPECT_EQ(test::snapshot(folder), before);
 }

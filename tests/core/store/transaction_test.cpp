@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "core/store/journal.h"
 #include "core/store/store_error.h"
 #include "support/temp_folder.h"
 
@@ -65,8 +66,60 @@ TEST(Transaction, ADamagedJournalIsSetAsideAndReported) {
   EXPECT_NO_THROW(Transaction{folder.path()});
   test::writeFile(folder / kJournalName, "VRKJRNL1 damaged again");  // the first one is kept
   EXPECT_THROW(Transaction{folder.path()}, StoreError);
-  EXPECT_EQ(test::readFile(folder / (std::string(kJournalName) + ".damaged")), "VRKJRNL1 not a journal at all");
+  EXPECT_EQ(test::readFile(folder / (std::string(kJournalName) + ".damaged")),
+            "VRKJRNL1 not a journal at all");
   EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kJournalName) + ".damaged-2")));
+}
+
+TEST(Transaction, AJournalWithAnyByteChangedIsRefused) {
+  std::vector<Transaction::Change> changes(1);
+  changes[0].name = "A.Dat";
+  changes[0].size = 4;
+  changes[0].patches.push_back({0, "data"});
+  std::uint64_t after = 0;
+  const std::string bytes = journal::encode(changes, 7, after);
+  ASSERT_TRUE(journal::decode(bytes).has_value());
+  EXPECT_EQ(journal::decode(bytes)->stampAfter, after);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::string damaged = bytes;
+    damaged[i] = static_cast<char>(damaged[i] ^ 0x10);
+    EXPECT_FALSE(journal::decode(damaged).has_value()) << "byte " << i;
+  }
+  EXPECT_FALSE(journal::decode(bytes.substr(0, bytes.size() - 1)).has_value());
+}
+
+TEST(Transaction, AJournalIsReplayedOnlyOverTheStateItWasSealedAgainst) {
+  // A journal whose removal a power cut undid comes back. Right after its own save it only has to
+  // go; after a later save (or a restore) its files have moved on, and replaying it would
+  // overwrite the newer records: it is set aside and reported instead.
+  for (const bool laterSave : {false, true}) {
+    SCOPED_TRACE(laterSave ? "after a later save" : "right after its own save");
+    test::TempFolder folder;
+    std::string kept;
+    {
+      Transaction tx(folder.path());
+      tx.writeWhole("A.Dat", "first save");
+      tx.setFaultHook([&](const std::string& point) {
+        if (point == "remove journal") kept = test::readFile(folder / kJournalName);
+      });
+      tx.commit();
+    }
+    if (laterSave) {
+      Transaction tx(folder.path());
+      tx.writeWhole("A.Dat", "later");
+      tx.commit();
+    }
+    const auto saved = test::snapshot(folder.path());
+    test::writeFile(folder / kJournalName, kept);
+    if (laterSave) {
+      EXPECT_THROW(Transaction{folder.path()}, StoreError);
+      EXPECT_EQ(test::readFile(folder / (std::string(kJournalName) + ".stale")), kept);
+      std::filesystem::remove(folder / (std::string(kJournalName) + ".stale"));
+    } else {
+      EXPECT_NO_THROW(Transaction{folder.path()});
+    }
+    EXPECT_EQ(test::snapshot(folder.path()), saved);
+  }
 }
 
 TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
@@ -77,12 +130,14 @@ TEST(Transaction, AFailedApplyIsUndoneSoTheFolderKeepsItsOldState) {
   } cases[] = {
       {"longer", [](Transaction& tx) { tx.writeAt("A.Dat", 0, "ABCDEFGHIJKLMN"); }},
       {"record in the middle", [](Transaction& tx) { tx.writeAt("A.Dat", 4, "xy"); }},
-      {"overlapping patches", [](Transaction& tx) {
+      {"overlapping patches",
+       [](Transaction& tx) {
          tx.writeAt("A.Dat", 3, "abcd");
          tx.writeAt("A.Dat", 5, "WXYZ");
        }},
       {"cut short", [](Transaction& tx) { tx.truncate("A.Dat", 4); }},
-      {"cut short then grown", [](Transaction& tx) {
+      {"cut short then grown",
+       [](Transaction& tx) {
          tx.truncate("A.Dat", 3);
          tx.append("A.Dat", "--");
        }},

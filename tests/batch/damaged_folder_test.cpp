@@ -1,0 +1,93 @@
+// Damaged or inconsistent folders end to end: every save on them is refused as a file error
+// naming the file, exit status 3, and no byte of the folder changes.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+#include "batch/batch_runner.h"
+#include "support/temp_folder.h"
+
+namespace vrk::test {
+namespace {
+
+void setCount(const std::filesystem::path& folder, int slot, std::int32_t value) {
+  std::string counts = readFile(folder / "Dimensions.Dat");
+  for (int i = 0; i < 4; ++i)
+    counts[static_cast<std::size_t>(slot * 4 + i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  writeFile(folder / "Dimensions.Dat", counts);
+}
+
+std::string slots(std::initializer_list<std::int32_t> values) {
+  std::string bytes;
+  for (const auto value : values)
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+// Each file's size, and its bytes unless it is a huge sparse one.
+std::map<std::string, std::string> state(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const auto size = entry.file_size();
+    files[entry.path().filename().string()] =
+        std::to_string(size) + ":" + (size < (1U << 20) ? readFile(entry.path()) : std::string());
+  }
+  return files;
+}
+
+}  // namespace
+
+TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
+  struct Case {
+    const char* damage;
+    std::function<void(const std::filesystem::path&)> apply;
+    std::vector<std::string> args;
+    std::string named;  // what the error names
+  };
+  const std::vector<std::string> addClient = {"do", "add-client", "code=NEW1", "group=A", "address-1=New St"};
+  const Case cases[] = {
+      // BETA1's data slot 0 also stands in the free list: the new client would overwrite BETA1.
+      {"free slot in use", [](const auto& f) { writeFile(f / "ClientIndicesNotInUse.Dat", slots({0})); },
+       addClient, "ClientIndicesNotInUse.Dat"},
+      {"one free slot twice",
+       [](const auto& f) {
+         writeFile(f / "ClientIndicesNotInUse.Dat", slots({3, 3}));
+         setCount(f, 1, 2);
+       },
+       addClient, "ClientIndicesNotInUse.Dat"},
+      // A count of 0 beside existing files would start the table afresh over its records.
+      {"matter count 0",
+       [](const auto& f) { setCount(f, 3, 0); },
+       {"do", "add-matter", "client=ZED", "matter=5", "attorney=JD"},
+       "MatterClientCodesArray.Dat"},
+      {"client count 0", [](const auto& f) { setCount(f, 0, 0); }, addClient, "ClientCodes.Dat"},
+      // Without the counts, a new attorney register would replace AB, JD and MKL.
+      {"counts file missing",
+       [](const auto& f) { std::filesystem::remove(f / "Dimensions.Dat"); },
+       {"do", "add-attorney", "initials=QQ", "rate-1=100"},
+       "THE COUNTS FILE Dimensions.Dat IS MISSING"},
+      {"attorney list missing",
+       [](const auto& f) { std::filesystem::remove(f / "AttorneyInitials.Dat"); },
+       {"do", "add-attorney", "initials=QQ", "rate-1=100"},
+       "AttorneyInitials.Dat"},
+      // A 1 TiB sparse code list is refused by its size, never read into memory.
+      {"huge code list",
+       [](const auto& f) { std::filesystem::resize_file(f / "ClientCodes.Dat", 1ULL << 40); }, addClient,
+       "ClientCodes.Dat"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.damage);
+    TempFolder temp;
+    const auto folder = copySampleOffice(temp.path());
+    c.apply(folder);
+    const auto before = state(folder);
+    const auto result = runBatchOn(temp.path(), c.args, "08/03/2001", "072001", true);
+    EXPECT_EQ(result.status, 3) << result.out;
+    EXPECT_NE(result.out.find(c.named), std::string::npos) << result.out;
+    EXPECT_EQ(state(folder), before);
+  }
+}
+
+}  // namespace vrk::test
