@@ -39,7 +39,9 @@ dialog::Outcome BackupDataFiles::save(const std::string& selectedDirectory, dial
     target = *existing;
     overwrite = true;
   }
-  if (isSameOrInside(target, data)) {
+  // Neither inside the other: a target holding the data directory would take the copy into the
+  // data directory's own parent folders.
+  if (isSameOrInside(target, data) || isSameOrInside(data, target)) {
     outcome.error(std::string(kBackupIntoDataDirectory) + "\r\n" + shownPath(data));
     return outcome;
   }

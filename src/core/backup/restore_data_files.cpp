@@ -31,7 +31,9 @@ dialog::Outcome RestoreDataFiles::restore(const std::string& selectedDirectory, 
     outcome.error(kNoDataDirectory);
     return outcome;
   }
-  if (isSameOrInside(data, selected)) {
+  // Neither inside the other: a backup kept within the data directory would be copied over the
+  // very folders it is read from.
+  if (isSameOrInside(data, selected) || isSameOrInside(selected, data)) {
     outcome.error(std::string(kRestoreFromDataDirectory) + "\r\n" + shownPath(data));
     return outcome;
   }

@@ -84,6 +84,22 @@ TEST(AddAttorney, InsertsAtTheSortedPlaceAndKeepsOtherSlotsOfTheCounts) {
   EXPECT_EQ(readFile(folder / "Dimensions.Dat"), store::encodeInt32s({4, 1, 2, 7, 0, 0, 0, 0, 0, 0, 9}));
 }
 
+TEST(AddAttorney, RateLabelAndRateBoxesFollowTheScheduleCount) {
+  const std::pair<int, std::string> cases[] = {
+      {1, "Enter Hourly Rate For Fee Schedule # 1"},
+      {2, "Enter Hourly Rates For Schedules 1 - 2"},
+      {10, "Enter Hourly Rates For Schedules 1 - 10"},
+  };
+  for (const auto& [schedules, label] : cases) {
+    TempFolder folder;
+    test::writeRegister(folder.path(), test::makeRegister({{"AA", {"1"}}}, schedules));
+    AddAttorney add(folder.path());
+    EXPECT_EQ(add.rateLabel(), label);
+    EXPECT_TRUE(add.rateBoxEnabled(schedules)) << schedules;
+    EXPECT_FALSE(add.rateBoxEnabled(schedules + 1)) << schedules;
+  }
+}
+
 TEST(AddAttorney, RefusalsShowTheirMessagesAndWriteNothing) {
   TempFolder folder;
   test::writeRegister(folder.path(), threeAttorneys());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/attorneys/register_fixture.h"
 
 namespace vrk::attorneys {
@@ -52,6 +54,16 @@ TEST(FeeSchedulesPrintout, NineteenRowsOnASectionsFirstPageAndTwentyOnTheNext) {
     EXPECT_EQ(rows, c.attorneys * (c.schedules > 5 ? 2 : 1));
     EXPECT_EQ(printout.lines.size(), 60 * c.footers.size());
   }
+}
+
+TEST(FeeSchedulesPrintout, EveryRateRightAlignedInATwelveCharacterField) {
+  const auto reg = test::makeRegister({{"AB", {"9.5", "0", "250", "99999.99"}}}, 4);
+  const auto printout = feeSchedulesPrintout(reg, "072001", {2001, 8, 3});
+  const std::string row =
+      std::string(7, ' ') + "AB    " + "       $9.50" + "       $0.00" + "     $250.00" + "  $99,999.99";
+  const auto rows = std::count_if(printout.lines.begin(), printout.lines.end(),
+                                  [&](const auto& line) { return line.text() == row; });
+  EXPECT_EQ(rows, 1);
 }
 
 }  // namespace vrk::attorneys

@@ -40,7 +40,7 @@ class TestCopier : public services::FolderCopier {
 Files files(const fs::path& root) {
   Files found;
   for (const auto& entry : fs::recursive_directory_iterator(root))
-    if (entry.is_regular_file())
+    if (entry.is_regular_file() && entry.path().filename() != ".vrk-folder-stamp")  // written by every save
       found[entry.path().lexically_relative(root).generic_string()] = test::readFile(entry.path());
   return found;
 }
@@ -133,12 +133,15 @@ TEST_F(BackupRestore, AnEarlierBackupIsMergedIntoOnlyAfterYes) {
 
 TEST_F(BackupRestore, RefusalsStayOpenAskNothingAndWriteNothing) {
   fs::create_directories(saveDir() / "vrk data files");
+  const fs::path holder = folder / "VRK Data Files";  // holds a second data directory
+  put(holder / "VRK DATA FILES", kData);
   const std::string missing = std::string(kSelectedDirectoryMissing) + "\r\n" + (folder / "gone").string();
   const std::string intoData = std::string(kBackupIntoDataDirectory) + "\r\n" + data().string();
   struct Case {
     bool backup;
     fs::path selected;
     std::string message;
+    fs::path dataDirectory = {};  // the fixture's when empty
   };
   const Case cases[] = {
       {true, folder / "gone", missing},
@@ -151,9 +154,19 @@ TEST_F(BackupRestore, RefusalsStayOpenAskNothingAndWriteNothing) {
       {false, folder / "gone" / "VRK DATA FILES",
        std::string(kSelectedDirectoryMissing) + "\r\n" + (folder / "gone" / "VRK DATA FILES").string()},
       {false, data(), std::string(kRestoreFromDataDirectory) + "\r\n" + data().string()},
+      {false, holder, std::string(kRestoreFromDataDirectory) + "\r\n" + (holder / "VRK DATA FILES").string(),
+       holder / "VRK DATA FILES"},
+      // A backup kept inside the data directory, and a backup folder holding the data directory.
+      {false, data() / "062001" / "VRK DATA FILES",
+       std::string(kRestoreFromDataDirectory) + "\r\n" + data().string()},
+      {true, folder.path(), std::string(kBackupIntoDataDirectory) + "\r\n" + (holder / "VRK DATA FILES").string(),
+       holder / "VRK DATA FILES"},
   };
+  fs::create_directories(data() / "062001" / "VRK DATA FILES");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.selected);
+    settings.writeString(services::kDataFilesPath,
+                         (c.dataDirectory.empty() ? data() : c.dataDirectory).string());
     const auto outcome = c.backup ? save(c.selected) : restore(c.selected);
     EXPECT_EQ(outcome.closing, Closing::Stay);
     EXPECT_EQ(outcome.messages, (std::vector<Message>{{MessageKind::Error, c.message}}));

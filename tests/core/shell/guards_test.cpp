@@ -49,6 +49,7 @@ TEST_F(GuardsTest, PriorPeriodGuardCountsTheFinishedGroups) {
       {"two of three groups finished", "A\r\nB\r\nC\r\n", "A\r\nB\r\n", false},
       {"all groups finished", "A\r\nB\r\n", "B\r\nA\r\n", true},
       {"only the number counts", "A\r\nB\r\n", "A\r\nA\r\n", true},
+      {"more finished than groups", "A\r\nB\r\n", "A\r\nB\r\nC\r\n", false},
   };
   for (const auto& c : cases) {
     test::TempFolder fresh;
@@ -114,8 +115,10 @@ TEST_F(GuardsTest, AFinishedPeriodAsksBeforeEveryDataChange) {
   }
   EXPECT_TRUE(guards("display-print-client-data", false).messages.empty());  // displays do not ask
 
-  write(folder, "ClientGroupsWithFinalStatements.Dat", "A\r\n");
-  EXPECT_TRUE(guards("delete-a-client", false).messages.empty());
+  for (const char* unmatched : {"A\r\n", "A\r\nB\r\nC\r\n"}) {
+    write(folder, "ClientGroupsWithFinalStatements.Dat", unmatched);  // fewer or more lines than groups
+    EXPECT_TRUE(guards("delete-a-client", false).messages.empty()) << unmatched;
+  }
 }
 
 TEST_F(GuardsTest, ActivityReportsWaitForEveryGroupsFinalStatements) {
@@ -128,6 +131,8 @@ TEST_F(GuardsTest, ActivityReportsWaitForEveryGroupsFinalStatements) {
   write(folder, "BillingActivityReport.Dat", "");
   EXPECT_EQ(guards(billing).messages.at(0).text, kNotAllFinalStatementsMessage);
   EXPECT_EQ(guards(attorney).messages.at(0).text, kNoFinalStatementsMessage);  // its own file is missing
+  write(folder, "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\nC\r\n");
+  EXPECT_EQ(guards(billing).messages.at(0).text, kNotAllFinalStatementsMessage);
   write(folder, "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
   EXPECT_EQ(guards(billing).closing, dialog::Closing::Ok);
 }

@@ -42,10 +42,10 @@ TEST(LengthPrefixedText, BytesPastTheLengthAreIgnoredAndBadLengthsClamped) {
                     0, 5),
             "AB");
   EXPECT_EQ(getText(std::string("\xFF"
-                                "ABCDE",
-                                6),
+                                "ABCDE\x02XY",
+                                9),
                     0, 5),
-            "ABCDE");  // damaged length byte
+            "ABCDE");  // a damaged length byte does not reach into the next field
 }
 
 TEST(LittleEndianNumbers, IntegersAndDoublesRoundTripInStoredByteOrder) {

@@ -41,10 +41,12 @@ TEST(StoredDates, RoundTripOverCenturies) {
 }
 
 TEST(StoredDates, Validity) {
-  EXPECT_TRUE(isValidDate({2000, 2, 29}));
-  EXPECT_FALSE(isValidDate({1900, 2, 29}));
-  EXPECT_FALSE(isValidDate({2001, 4, 31}));
-  EXPECT_FALSE(isValidDate({2001, 13, 1}));
+  const std::pair<CalendarDate, bool> cases[] = {
+      {{2000, 2, 29}, true}, {{1900, 2, 29}, false}, {{2001, 4, 31}, false}, {{2001, 13, 1}, false},
+      {{2024, 1, 0}, false}, {{2024, 0, 1}, false},  {{2024, 1, 1}, true},   {{2024, 12, 31}, true},
+  };
+  for (const auto& [date, valid] : cases)
+    EXPECT_EQ(isValidDate(date), valid) << date.year << "-" << date.month << "-" << date.day;
 }
 
 }  // namespace vrk::store

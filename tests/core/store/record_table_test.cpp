@@ -253,6 +253,7 @@ TEST(RecordTable, FilesThatDisagreeWithTheCountsAreErrorsNamingTheFile) {
       {"codes out of order", codes("ZED\r\nACME\r\nBETA1\r\n"), "ClientCodes.Dat", clientTable},
       {"a code twice", codes("ACME\r\nacme\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
       {"an empty line", codes("\r\nACME\r\nZED\r\n"), "ClientCodes.Dat", clientTable},
+      {"one code more than counted", codes("ACME\r\nBETA1\r\nZED\r\nZZ\r\n"), "ClientCodes.Dat", clientTable},
       // Data slots: each of 0..N+F-1 exactly once; one slot twice gives two records one place.
       {"a free slot in use", put("ClientIndicesNotInUse.Dat", {0}), "ClientIndicesNotInUse.Dat", clientTable},
       {"a slot in use twice", put("ClientIndicesInUse.Dat", {2, 0, 2}), "ClientIndicesInUse.Dat",
