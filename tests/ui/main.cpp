@@ -10,6 +10,7 @@ std::unique_ptr<QObject> makeAttorneyDialogsTest();
 std::unique_ptr<QObject> makeBackupRestoreTest();
 std::unique_ptr<QObject> makeClientDialogsTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
+std::unique_ptr<QObject> makeMaskedEditTest();
 std::unique_ptr<QObject> makeMatterDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
 }  // namespace vrk::ui
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
       vrk::ui::makeBackupRestoreTest,
       vrk::ui::makeClientDialogsTest,
       vrk::ui::makeHelpPagesTest,
+      vrk::ui::makeMaskedEditTest,
       vrk::ui::makeMatterDialogsTest,
       vrk::ui::makeShellTest,
   };

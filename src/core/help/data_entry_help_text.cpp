@@ -22,9 +22,13 @@ box; elsewhere, type capitals. Blanks and other characters are not accepted.
 
 NUMBERS AND AMOUNTS --
 Amounts may be typed with or without the dollar sign and the commas: $1,250.50 and 1250.50
-are the same entry. Leaving a numeric entry blank is the same as entering 0. Boxes that show
-a pattern such as $__,___,___.__ are filled digit by digit over the underscores; a position
-left open counts as 0, so an untouched box means $0.00. Where 0 is not allowed, a blank
+are the same entry. Leaving a numeric entry blank is the same as entering 0. In boxes that
+show a pattern such as $__,___,___.__ type the figure as you would write it: the digits before
+the decimal point fill the box from the right, and typing the point moves on to the cents, so
+1500 shows $__,__1,500.__ and 1,500.50 shows $__,__1,500.50. The dollar sign and commas may
+be typed or left out. Backspace and Delete take away a digit, Home, End and the arrow keys
+move within the figure, and typing over a selected box starts it afresh. A position left
+open counts as 0, so an untouched box means $0.00. Where 0 is not allowed, a blank
 entry is refused just like a 0: a time must be at least 0.1 hours, and a cost, credit or
 payment at least $0.01. The one exception is the billing rate of a time record: leave it
 blank to bill the attorney's rate under the matter's fee schedule (see the Billing Records
