@@ -34,6 +34,7 @@ struct Plan {
   std::vector<fs::path> folders;  // destination folders, parents before children
   std::vector<FileToCopy> files;
   std::uint64_t bytes = 0;
+  int foldersBelow = 0;  // the folders inside the source
 };
 
 // True when `inner` is `outer` or lies below it (both absolute and normalised).
@@ -63,6 +64,7 @@ CopyResult planCopy(const fs::path& source, const fs::path& target, Plan& plan) 
     const fs::file_status entry = fs::status(from, error);
     if (fs::is_directory(entry)) {
       plan.folders.push_back(to);
+      ++plan.foldersBelow;
     } else if (fs::is_regular_file(entry)) {
       const std::uint64_t size = fs::file_size(from, error);
       if (error) return failure("The file " + shown(from) + " cannot be read: " + reason(error) + ".");
@@ -106,7 +108,10 @@ class Copier {
       ++done_.filesDone;
       tell();
     }
-    return {};
+    CopyResult copied;
+    copied.files = done_.filesDone;
+    copied.folders = plan_.foldersBelow;
+    return copied;
   }
 
  private:
@@ -179,7 +184,8 @@ CopyResult RecursiveFolderCopier::copyTo(const fs::path& source, const fs::path&
 
   fs::create_directories(target.parent_path(), error);
   if (error)
-    return failure("The folder " + shown(target.parent_path()) + " cannot be created: " + reason(error) + ".");
+    return failure("The folder " + shown(target.parent_path()) + " cannot be created: " + reason(error) +
+                   ".");
 
   Plan plan;
   if (CopyResult result = planCopy(from, target, plan); !result.ok) return result;

@@ -12,7 +12,8 @@ namespace vrk::platform {
 // stops at the first failure and reports it, naming the file; files copied before it stay.
 // Modification times are kept; a file that replaces another keeps the replaced file's
 // permissions, a new file gets the usual ones (so files restored from read-only media stay
-// writable). Symbolic links to folders are not followed.
+// writable). Symbolic links to folders are not followed. A copy that succeeds tells how many
+// files and folders it copied.
 class RecursiveFolderCopier : public services::FolderCopier {
  public:
   services::CopyResult copyTo(const std::filesystem::path& source, const std::filesystem::path& target,

@@ -78,6 +78,8 @@ TEST_F(FolderCopy, CopiesTheFolderUnderItsOwnNameWithNothingElse) {
   const auto result = copy(source(), destination());
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(read(copied()), read(source()));
+  EXPECT_EQ(result.files, 4);
+  EXPECT_EQ(result.folders, 5);  // 072001, 082001, 092001 and the two inside 092001
   EXPECT_EQ(read(destination()).size(), read(source()).size() + 1);  // no stray temporary files
 }
 
@@ -87,7 +89,10 @@ TEST_F(FolderCopy, MergesIntoAnEarlierCopy) {
                    {"072001/OnlyHere.Dat", "keep"},
                    {"062001/Old.Dat", "keep too"}});
   writeFile(destination() / "unrelated.txt", "untouched");
-  ASSERT_TRUE(copy(source(), destination()).ok);
+  const auto result = copy(source(), destination());
+  ASSERT_TRUE(result.ok) << result.error;
+  EXPECT_EQ(result.files, 1);  // what was copied, not what the destination holds
+  EXPECT_EQ(result.folders, 1);
   const Tree expected = {{"072001", "/"},
                          {"072001/ClientCodes.Dat", "NEW\r\n"},
                          {"072001/OnlyHere.Dat", "keep"},

@@ -56,7 +56,11 @@ class BackupRestoreTest : public QObject {
     QCOMPARE(progressBar(backup)->maximum(), 3);
     button(backup, "SaveButton")->click();
     QCOMPARE(backup.result(), int(QDialog::Accepted));
-    QVERIFY(seen_.empty());
+    const dialog::Message backedUp{dialog::MessageKind::Information,
+                                   "THE BACKUP IS COMPLETE\r\n1 FILE IN 1 FOLDER WAS COPIED TO\r\n" +
+                                       (save() / "VRK DATA FILES").string()};
+    QCOMPARE(seen_.size(), std::size_t{1});
+    QVERIFY(seen_[0] == backedUp);
     QCOMPARE(fileText(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat"), QStringLiteral("ABC\r\n"));
     QCOMPARE(backupSetting(), qPath(save()));
 
@@ -65,11 +69,13 @@ class BackupRestoreTest : public QObject {
     TBackupDataFilesForm again(services_.app, nullptr);
     again.show();
     again.selectDirectory(qPath(save() / "VRK DATA FILES"));
+    seen_.clear();
     button(again, "SaveButton")->click();
     QCOMPARE(again.result(), int(QDialog::Accepted));
-    QCOMPARE(seen_.size(), std::size_t{1});
+    QCOMPARE(seen_.size(), std::size_t{2});
     QVERIFY(seen_[0] ==
             (dialog::Message{dialog::MessageKind::Confirmation, "OVERWRITE EXISTING BACKUP FILES?", true}));
+    QVERIFY(seen_[1] == backedUp);
     QCOMPARE(progressBar(again)->value(), 3);
     QCOMPARE(fileText(save() / "VRK DATA FILES" / "072001" / "ClientCodes.Dat"),
              QStringLiteral("CHANGED\r\n"));
@@ -92,9 +98,18 @@ class BackupRestoreTest : public QObject {
     restore.selectDirectory(qPath(save() / "VRK DATA FILES"));
     button(restore, "RestoreButton")->click();
     QCOMPARE(restore.result(), int(QDialog::Accepted));
-    QCOMPARE(seen_.size(), std::size_t{1});  // no question before a restore
+    const fs::path kept = *folder_ / "office" / "VRK DATA FILES before restore 2001-07-15 000000";
+    QCOMPARE(seen_.size(), std::size_t{2});  // no question before a restore, the box after it
+    QVERIFY(seen_[1] ==
+            (dialog::Message{dialog::MessageKind::Information,
+                             "THE RESTORE IS COMPLETE\r\n1 FILE IN 1 FOLDER WAS COPIED FROM\r\n" +
+                                 (save() / "VRK DATA FILES").string() +
+                                 "\r\nTHE DATA FILES AS THEY WERE ARE KEPT IN\r\n" + kept.string()}));
+    QCOMPARE(progressBar(restore)->value(), 3);
     QCOMPARE(fileText(data() / "072001" / "ClientCodes.Dat"), QStringLiteral("FROM BACKUP\r\n"));
     QCOMPARE(fileText(data() / "072001" / "OnlyHere.Dat"), QStringLiteral("kept"));
+    QCOMPARE(fileText(kept / "072001" / "ClientCodes.Dat"), QStringLiteral("CHANGED\r\n"));
+    QCOMPARE(fileText(kept / "072001" / "OnlyHere.Dat"), QStringLiteral("kept"));
   }
 
  private:

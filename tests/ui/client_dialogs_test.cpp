@@ -171,6 +171,37 @@ class ClientDialogsTest : public QObject {
     QVERIFY(fs::file_size(pdf) > 0);
   }
 
+  void theKeyboardAloneAddsAClient() {
+    // Focus in the first box on opening and reopening, capitals on leaving the code box, Tab out
+    // of the address box, Enter to save.
+    fs::create_directories(period());
+    TAddClientForm form(services_.app);
+    for (const char* code : {"smith1", "smithco"}) {
+      QVERIFY(form.reload());
+      form.show();
+      QApplication::setActiveWindow(&form);
+      auto* codeBox = child<QComboBox>(form, "ClientCodeComboBox")->lineEdit();
+      QCOMPARE(QApplication::focusWidget(), child<QComboBox>(form, "ClientCodeComboBox"));
+      QTest::keyClicks(codeBox, QString::fromLatin1(code));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(codeBox->text(), QString::fromLatin1(code).toUpper());
+      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b"));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      auto* address = child<QPlainTextEdit>(form, "Memo1");
+      QCOMPARE(QApplication::focusWidget(), address);
+      QTest::keyClicks(address, QStringLiteral("Smith & Co"));
+      QTest::keyClick(address, Qt::Key_Return);
+      QTest::keyClicks(address, QStringLiteral("1 Main St"));
+      QTest::keyClick(address, Qt::Key_Tab);
+      QVERIFY(QApplication::focusWidget() != address);
+      QCOMPARE(address->toPlainText(), QStringLiteral("Smith & Co\n1 Main St"));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QVERIFY(seen_.empty());
+      QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(test::readFile(period() / "ClientCodes.Dat"), std::string("SMITH1\r\nSMITHCO\r\n"));
+  }
+
  private:
   fs::path period() const { return folder_->path() / "072001"; }
   std::vector<std::int32_t> counts() const {

@@ -52,6 +52,7 @@ class MatterDialogsTest : public QObject {
       QCOMPARE(number->count(), 0);
       client->setEditText(QStringLiteral("acme"));  // the list follows the typing, before leaving
       QCOMPARE(number->count(), 2);                 // 1 and 012
+      number->setFocus();                           // leaving the client box, as the user does
       number->setEditText(QStringLiteral("1"));
       child<QComboBox>(form, "PrincipalAttorneyComboBox")->setEditText(QStringLiteral("AB"));
       child<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Patent search\nSecond line"));

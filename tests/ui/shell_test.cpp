@@ -1,4 +1,5 @@
 // The program's start: first run through its windows, the main window's label, a guard refusal.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -129,6 +130,15 @@ class ShellTest : public QObject {
     messages_.clear();
     click(app.mainWindow(), "DisplayPrintClientDataButton");  // no prior-period guard: the data check
     QCOMPARE(messages_.at(0).text, std::string("THERE ARE NO CLIENT DATA FILES FOR THIS BILLING PERIOD"));
+
+    // By keyboard: Alt+A shows the Attorneys tab with its first command focused; Enter runs it.
+    messages_.clear();
+    app.mainWindow()->show();
+    QApplication::setActiveWindow(app.mainWindow());
+    QTest::keyClick(app.mainWindow(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("AddANewAttorneyButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(messages_.at(0).text, std::string(shell::kPriorPeriodMessage));
   }
 
  private:

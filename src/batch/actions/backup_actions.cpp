@@ -3,6 +3,7 @@
 #include "batch/registry.h"
 #include "core/backup/backup_data_files.h"
 #include "core/backup/restore_data_files.h"
+#include "core/services/clock.h"
 #include "core/text/cp1252.h"
 #include "platform/folder_copier.h"
 
@@ -23,7 +24,8 @@ ActionResult backupDataFiles(Context& context, const FieldValues& fields, dialog
 
 ActionResult restoreDataFiles(Context& context, const FieldValues& fields, dialog::Prompter& prompter) {
   platform::RecursiveFolderCopier copier;
-  backup::RestoreDataFiles restore(*context.settings, copier);
+  services::SystemClock clock;  // names the copy kept of the data directory by the real time
+  backup::RestoreDataFiles restore(*context.settings, copier, clock);
   if (!context.dataFilesPath.empty()) restore.useDataFilesPath(context.dataFilesPath);
   return {restore.restore(directoryField(fields), prompter), {}};
 }
@@ -38,7 +40,8 @@ void registerBackupActions(Registry& registry) {
               {"directory"}},
              backupDataFiles});
   registry.add(Action{{"restore",
-                       "Restore: copy a backup directory named VRK DATA FILES back into the data directory",
+                       "Restore: copy a backup directory named VRK DATA FILES back into the data directory "
+                       "(the data directory is first copied beside itself)",
                        {"directory"}},
                       restoreDataFiles});
 }

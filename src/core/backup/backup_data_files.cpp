@@ -54,7 +54,10 @@ dialog::Outcome BackupDataFiles::save(const std::string& selectedDirectory, dial
   if (!copied.ok) {
     outcome.error(std::string(kBackupFailed) + "\r\n" + text::cp1252FromUtf8(copied.error));
     outcome.closing = dialog::Closing::Stay;
+    return outcome;
   }
+  outcome.information(std::string(kBackupComplete) + "\r\n" + copiedCounts(copied, kCopiedTo) + "\r\n" +
+                      shownPath(target));
   return outcome;
 }
 

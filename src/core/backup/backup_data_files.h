@@ -27,9 +27,9 @@ class BackupDataFiles {
   // its own name there, or merged into the backup folder already there (after "OVERWRITE
   // EXISTING BACKUP FILES?"), or into the selected folder when that is a backup folder itself
   // (after the same question). The selected directory becomes `BackupDataFilesPath`. Closes
-  // with OK after the copy or after No; stays open with an error when the directory is missing
-  // or inside the data directory, or when the copy fails. Settings that cannot be written raise
-  // store::StoreError.
+  // with OK after the copy (saying what was copied where) or after No; stays open with an error
+  // when the directory is missing or inside the data directory, or when the copy fails. Settings
+  // that cannot be written raise store::StoreError.
   dialog::Outcome save(const std::string& selectedDirectory, dialog::Prompter& prompter,
                        const CopySteps& steps = {});
 

@@ -19,6 +19,16 @@ inline constexpr const char* kBackupIntoDataDirectory = "THE DATA DIRECTORY CANN
 inline constexpr const char* kRestoreFromDataDirectory = "THE DATA DIRECTORY CANNOT BE RESTORED FROM ITSELF";
 inline constexpr const char* kBackupFailed = "THE BACKUP COULD NOT BE COMPLETED";
 inline constexpr const char* kRestoreFailed = "THE RESTORE COULD NOT BE COMPLETED";
+inline constexpr const char* kDataFilesNotKept = "THE DATA FILES COULD NOT BE SAVED BEFORE THE RESTORE";
+inline constexpr const char* kBackupComplete = "THE BACKUP IS COMPLETE";
+inline constexpr const char* kRestoreComplete = "THE RESTORE IS COMPLETE";
+inline constexpr const char* kCopiedTo = "COPIED TO";
+inline constexpr const char* kCopiedFrom = "COPIED FROM";
+inline constexpr const char* kDataFilesKeptIn = "THE DATA FILES AS THEY WERE ARE KEPT IN";
+
+// The copy of the data directory a restore keeps beside it: "VRK DATA FILES before restore
+// YYYY-MM-DD HHMMSS", with " (2)", " (3)"... when that name is taken.
+inline constexpr const char* kKeptBeforeRestore = " before restore ";
 
 // Paths arrive and leave as UTF-8 text (settings, the directory tree, the command line).
 std::filesystem::path pathFromUtf8(const std::string& text);

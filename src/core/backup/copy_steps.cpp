@@ -30,4 +30,12 @@ services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::fi
   return result;
 }
 
+std::string copiedCounts(const services::CopyResult& result, const char* copied) {
+  const auto counted = [](int count, const char* one, const char* more) {
+    return std::to_string(count) + " " + (count == 1 ? one : more);
+  };
+  return counted(result.files, "FILE", "FILES") + " IN " + counted(result.folders, "FOLDER", "FOLDERS") +
+         (result.files == 1 ? " WAS " : " WERE ") + copied;
+}
+
 }  // namespace vrk::backup

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "core/services/folder_copier.h"
 
@@ -21,5 +22,9 @@ using CopySteps = std::function<void(int step)>;
 // that a crash interrupted in either folder are completed or discarded first.
 services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
                                    const std::filesystem::path& target, const CopySteps& steps);
+
+// "4 FILES IN 2 FOLDERS WERE " followed by `copied` ("COPIED TO" or "COPIED FROM"): the counts of a
+// copy that succeeded, for the box that ends a backup or restore.
+std::string copiedCounts(const services::CopyResult& result, const char* copied);
 
 }  // namespace vrk::backup

@@ -1,5 +1,6 @@
 #include "core/backup/restore_data_files.h"
 
+#include <cstdio>
 #include <system_error>
 
 #include "core/backup/backup_location.h"
@@ -7,6 +8,35 @@
 
 namespace vrk::backup {
 namespace fs = std::filesystem;
+namespace {
+
+// Copies the data directory whole into a new folder beside it, "VRK DATA FILES before restore
+// YYYY-MM-DD HHMMSS" or the first of " (2)", " (3)"... not taken yet, and sets `kept` to it. Its
+// steps are all kCopyStarted: the restore's own copy follows. A failed copy removes its folder.
+services::CopyResult keepDataFiles(services::FolderCopier& copier, const fs::path& data,
+                                   const services::LocalTime& now, const CopySteps& steps, fs::path& kept) {
+  char stamp[80];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d%02d%02d", now.date.year, now.date.month,
+                now.date.day, now.time.hour, now.time.minute, now.time.second);
+  const std::string name = std::string(kDataFilesFolderName) + kKeptBeforeRestore + stamp;
+  kept = data.parent_path() / name;
+  std::error_code error;
+  for (int copy = 2;; ++copy) {
+    const fs::file_type type = fs::symlink_status(kept, error).type();
+    if (type == fs::file_type::not_found) break;
+    if (type == fs::file_type::none)
+      return {false,
+              "The folder \"" + utf8FromPath(kept) + "\" cannot be looked up: " + error.message() + "."};
+    kept = data.parent_path() / (name + " (" + std::to_string(copy) + ")");
+  }
+  services::CopyResult result = copyWithSteps(copier, data, kept, [&steps](int) {
+    if (steps) steps(kCopyStarted);
+  });
+  if (!result.ok) fs::remove_all(kept, error);
+  return result;
+}
+
+}  // namespace
 
 std::string RestoreDataFiles::openingDirectory() const {
   return backup::openingDirectory(settings_.readString(services::kBackupDataFilesPath));
@@ -39,12 +69,26 @@ dialog::Outcome RestoreDataFiles::restore(const std::string& selectedDirectory, 
   }
 
   settings_.writeString(services::kBackupDataFilesPath, utf8FromPath(selected));
+  // The data directory as it is, kept before anything is copied over it. One that cannot even be
+  // looked at is copied too, so that the failure stops the restore.
+  fs::path kept;
+  if (fs::symlink_status(data, error).type() != fs::file_type::not_found) {
+    const services::CopyResult keeping = keepDataFiles(copier_, data, clock_.now(), steps, kept);
+    if (!keeping.ok) {
+      outcome.error(std::string(kDataFilesNotKept) + "\r\n" + text::cp1252FromUtf8(keeping.error));
+      return outcome;
+    }
+  }
   // The backup's contents go into the data directory itself, whichever spelling either name has.
   const services::CopyResult copied = copyWithSteps(copier_, selected, data, steps);
   if (!copied.ok) {
     outcome.error(std::string(kRestoreFailed) + "\r\n" + text::cp1252FromUtf8(copied.error));
     return outcome;
   }
+  std::string done = std::string(kRestoreComplete) + "\r\n" + copiedCounts(copied, kCopiedFrom) + "\r\n" +
+                     shownPath(selected);
+  if (!kept.empty()) done += std::string("\r\n") + kDataFilesKeptIn + "\r\n" + shownPath(kept);
+  outcome.information(done);
   outcome.closing = dialog::Closing::Ok;
   return outcome;
 }

@@ -7,6 +7,7 @@
 #include "core/backup/copy_steps.h"
 #include "core/dialog/outcome.h"
 #include "core/dialog/prompter.h"
+#include "core/services/clock.h"
 #include "core/services/folder_copier.h"
 #include "core/services/settings_store.h"
 
@@ -14,8 +15,9 @@ namespace vrk::backup {
 
 class RestoreDataFiles {
  public:
-  RestoreDataFiles(services::SettingsStore& settings, services::FolderCopier& copier)
-      : settings_(settings), copier_(copier) {}
+  RestoreDataFiles(services::SettingsStore& settings, services::FolderCopier& copier,
+                   const services::Clock& clock)
+      : settings_(settings), copier_(copier), clock_(clock) {}
 
   // The directory the dialog selects on opening (see openingDirectory()).
   std::string openingDirectory() const;
@@ -25,15 +27,19 @@ class RestoreDataFiles {
 
   // Restore with `selectedDirectory` (UTF-8) chosen: a directory named "VRK DATA FILES" or
   // "VRK Data Files" is merged into the data directory without a question (same-named files
-  // replaced, others kept) and becomes `BackupDataFilesPath`; the dialog closes with OK. Any
-  // other name, a missing directory, the data directory itself or a failed copy keeps the
-  // dialog open with an error. Settings that cannot be written raise store::StoreError.
+  // replaced, others kept) and becomes `BackupDataFilesPath`; the dialog closes with OK, saying
+  // what was copied. First an existing data directory is copied whole beside itself, under
+  // kKeptBeforeRestore and the clock's date and time (its steps are all kCopyStarted); when that
+  // copy fails the restore stops, the data directory as it was. Any other name, a missing
+  // directory, the data directory itself or a failed copy keeps the dialog open with an error.
+  // Settings that cannot be written raise store::StoreError.
   dialog::Outcome restore(const std::string& selectedDirectory, dialog::Prompter& prompter,
                           const CopySteps& steps = {});
 
  private:
   services::SettingsStore& settings_;
   services::FolderCopier& copier_;
+  const services::Clock& clock_;
   std::optional<std::string> dataFilesPath_;
 };
 

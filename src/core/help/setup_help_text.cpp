@@ -97,7 +97,11 @@ before copying. "Restore" copies a backup back: select the backup's own VRK DATA
 directory (otherwise the program says SELECT A DIRECTORY WITH THE NAME VRK DATA FILES) and
 click "Restore". Restore asks no question: it replaces the files of the same name in your
 data directory with those of the backup, and files that exist only in your data directory
-stay. Make a backup at least after each month's final statements.
+stay. First, though, it copies your whole data directory as it is into a directory beside
+it named VRK DATA FILES before restore followed by the date and time, such as VRK DATA
+FILES before restore 2001-07-31 174502; if that copy fails, nothing is restored. Backup and
+restore end by saying how many files in how many folders were copied, and where. Make a
+backup at least after each month's final statements.
 
 HELP AND EXIT --
 The Help menus of the opening window and of the main window show these help pages; "Print"

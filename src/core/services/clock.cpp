@@ -4,11 +4,12 @@
 
 namespace vrk::services {
 
-store::CalendarDate SystemClock::today() const {
+LocalTime SystemClock::now() const {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+          {local.tm_hour, local.tm_min, local.tm_sec}};
 }
 
 }  // namespace vrk::services

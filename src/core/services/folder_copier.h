@@ -18,6 +18,8 @@ struct CopyProgress {
 struct CopyResult {
   bool ok = true;
   std::string error;  // a clear sentence naming the file that failed, when !ok
+  int files = 0;      // the files copied
+  int folders = 0;    // the folders copied below the source folder (not counting itself)
 };
 
 class FolderCopier {
@@ -35,7 +37,8 @@ class FolderCopier {
                       const Progress& progress) {
     std::filesystem::path from = source.lexically_normal();
     if (!from.has_filename() && from.has_relative_path()) from = from.parent_path();
-    if (!from.has_filename()) return {false, "The folder " + source.string() + " has no name to copy it under."};
+    if (!from.has_filename())
+      return {false, "The folder " + source.string() + " has no name to copy it under."};
     return copyTo(source, destinationDir / from.filename(), progress);
   }
 };

@@ -17,6 +17,7 @@ TAddAttorneyForm::TAddAttorneyForm(AppServices& services, QWidget* parent)
       rateLabel_(namedLabel({}, QStringLiteral("RateLabel"), this)),
       initials_(new QLineEdit(this)),
       grid_(new AttorneyGridView(this)) {
+  grid_->setFocusPolicy(Qt::NoFocus);  // a preview of the row being typed: not in the Tab chain
   setObjectName(QStringLiteral("TAddAttorneyForm"));
   initials_->setObjectName(QStringLiteral("AddAttorneyEditBox"));
   capitaliseOnLeave(initials_);

@@ -12,24 +12,15 @@
 #include "ui/shell/command_dialogs.h"
 
 namespace vrk::ui {
-namespace {
-
-template <class Form>
-void addForm(Application& app, AppServices& services, const char* name) {
-  auto* form = new Form(services, app.mainWindow());
-  app.addCommandDialog(name, [form](QWidget*) { form->exec(); });
-}
-
-}  // namespace
 
 void registerAttorneyDialogs(Application& app, AppServices& services) {
-  addForm<TAddAttorneyForm>(app, services, "TAddAttorneyForm");
-  addForm<TChangeAttorneyForm>(app, services, "TChangeAttorneyForm");
-  addForm<TDeleteAttorneyForm>(app, services, "TDeleteAttorneyForm");
-  addForm<TAddFeeScheduleForm>(app, services, "TAddFeeScheduleForm");
-  addForm<TChangeFeeSchedulesForm>(app, services, "TChangeFeeSchedulesForm");
-  addForm<TDeleteFeeScheduleForm>(app, services, "TDeleteFeeScheduleForm");
-  addForm<TDisplayFeeSchedulesForm>(app, services, "TDisplayFeeSchedulesForm");
+  addCommandForm<TAddAttorneyForm>(app, services, "TAddAttorneyForm");
+  addCommandForm<TChangeAttorneyForm>(app, services, "TChangeAttorneyForm");
+  addCommandForm<TDeleteAttorneyForm>(app, services, "TDeleteAttorneyForm");
+  addCommandForm<TAddFeeScheduleForm>(app, services, "TAddFeeScheduleForm");
+  addCommandForm<TChangeFeeSchedulesForm>(app, services, "TChangeFeeSchedulesForm");
+  addCommandForm<TDeleteFeeScheduleForm>(app, services, "TDeleteFeeScheduleForm");
+  addCommandForm<TDisplayFeeSchedulesForm>(app, services, "TDisplayFeeSchedulesForm");
   // Opened by the cumulative hours-and-fees report: find it among the main window's children.
   new TAttorneyBillingRateForm(services, app.mainWindow());
 }

@@ -7,7 +7,7 @@ TRestoreDataFilesForm::TRestoreDataFilesForm(AppServices& services, QWidget* par
                               QStringLiteral("Currently Selected Directory Is  "), QStringLiteral("Restore"),
                               QStringLiteral("RestoreButton")},
                              parent),
-      logic_(services.settings, services.copier) {
+      logic_(services.settings, services.copier, services.clock) {
   setObjectName(QStringLiteral("TRestoreDataFilesForm"));
 }
 

@@ -37,6 +37,9 @@ bool TChangeClientForm::reload() {
     fields_->setGroups(logic_->groups());
     fields_->clear(qDate(services().clock.today()));
     newCode_->clear();
+    // Nothing to change before a Display has filled the edit part.
+    fields_->setEnabled(false);
+    newCode_->setEnabled(false);
   });
 }
 
@@ -46,6 +49,8 @@ void TChangeClientForm::display() {
   if (!logic_) return;
   act([&] { return logic_->display(storedText(code_)); });
   showDisplayed(logic_->shown(), fields_, newCode_);
+  fields_->setEnabled(logic_->shown().has_value());
+  newCode_->setEnabled(logic_->shown().has_value());
 }
 
 void TChangeClientForm::save() {

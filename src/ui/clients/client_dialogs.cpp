@@ -9,23 +9,14 @@
 #include "ui/shell/command_dialogs.h"
 
 namespace vrk::ui {
-namespace {
-
-template <typename Form>
-void addForm(Application& app, AppServices& services, const char* name) {
-  auto* form = new Form(services, app.mainWindow());
-  app.addCommandDialog(name, [form](QWidget*) { form->exec(); });
-}
-
-}  // namespace
 
 void registerClientDialogs(Application& app, AppServices& services) {
-  addForm<TAddClientForm>(app, services, "TAddClientForm");
-  addForm<TChangeClientForm>(app, services, "TChangeClientForm");
-  addForm<TDeleteClientForm>(app, services, "TDeleteClientForm");
-  addForm<TDisplayClientForm>(app, services, "TDisplayClientForm");
-  addForm<TDisplayClientCodesForm>(app, services, "TDisplayClientCodesForm");
-  addForm<TDeleteClientGroupForm>(app, services, "TDeleteClientGroupForm");
+  addCommandForm<TAddClientForm>(app, services, "TAddClientForm");
+  addCommandForm<TChangeClientForm>(app, services, "TChangeClientForm");
+  addCommandForm<TDeleteClientForm>(app, services, "TDeleteClientForm");
+  addCommandForm<TDisplayClientForm>(app, services, "TDisplayClientForm");
+  addCommandForm<TDisplayClientCodesForm>(app, services, "TDisplayClientCodesForm");
+  addCommandForm<TDeleteClientGroupForm>(app, services, "TDeleteClientGroupForm");
 }
 
 }  // namespace vrk::ui

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/text_codec.h"
+#include "ui/clients/client_form_parts.h"
 #include "ui/common/capitals.h"
 #include "ui/common/masked_edit.h"
 
@@ -48,7 +49,8 @@ ClientFieldsPanel::ClientFieldsPanel(Kind kind, QWidget* parent)
   group_->setObjectName(QStringLiteral("ClientGroupComboBox"));
   group_->setEditable(true);
   group_->setInsertPolicy(QComboBox::NoInsert);
-  if (kind == Kind::Add) capitaliseOnLeave(group_);
+  clientforms::fitCodeBox(group_, clientforms::kClientGroupCharacters);
+  capitaliseOnLeave(group_);
   address_->setObjectName(QStringLiteral("Memo1"));
   address_->setLineWrapMode(QPlainTextEdit::NoWrap);
   date_->setObjectName(QStringLiteral("DateTimePicker1"));

@@ -29,11 +29,19 @@ QPushButton* namedButton(const QString& text, const QString& objectName, QWidget
   return button;
 }
 
+void fitCodeBox(QComboBox* box, int characters) {
+  box->lineEdit()->setMaxLength(characters);
+  // Wide enough for the widest code ("WWWWWWW") next to the drop-down arrow.
+  box->setMinimumContentsLength(characters + 1);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
+
 QComboBox* codeComboBox(const QString& objectName, bool capitals, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setObjectName(objectName);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
+  fitCodeBox(box, kClientCodeCharacters);
   if (capitals) capitaliseOnLeave(box);
   return box;
 }
@@ -57,6 +65,10 @@ QLineEdit* shownCodeBox(bool readOnly, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QStringLiteral("ClientCodeEditBox"));
   box->setReadOnly(readOnly);
+  box->setMaxLength(kClientCodeCharacters);
+  box->setMinimumWidth(
+      box->fontMetrics().horizontalAdvance(QString(kClientCodeCharacters + 1, QLatin1Char('W'))));
+  if (!readOnly) capitaliseOnLeave(box);
   return box;
 }
 

@@ -27,6 +27,11 @@ namespace vrk::ui::clientforms {
 QLabel* dialogHeading(const QString& text, QWidget* parent);
 QPushButton* namedButton(const QString& text, const QString& objectName, QWidget* parent);
 // An editable combo box named `objectName`; its text turns to capitals on leaving when asked.
+inline constexpr int kClientCodeCharacters = 7;
+inline constexpr int kClientGroupCharacters = 1;
+
+// Holds at most `characters` and is wide enough to show them.
+void fitCodeBox(QComboBox* box, int characters);
 QComboBox* codeComboBox(const QString& objectName, bool capitals, QWidget* parent);
 // Fills the list; the text becomes the first entry when asked, else empty.
 void fillComboBox(QComboBox* box, const std::vector<std::string>& entries, bool showFirst);
@@ -35,6 +40,7 @@ std::string storedText(const QComboBox* box);
 // "Cancel", which closes `dialog` with Cancel.
 QPushButton* cancelButton(QDialog* dialog);
 // The box showing the displayed client's code, `ClientCodeEditBox`; read-only when asked.
+// The client code box of a change or display: capitals on leaving when it can be typed in.
 QLineEdit* shownCodeBox(bool readOnly, QWidget* parent);
 // The code row of the dialogs that display a client first: "Client Code", the code box, Display,
 // then at the right the shown code's box, after its label when there is one.

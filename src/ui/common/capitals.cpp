@@ -7,12 +7,16 @@
 namespace vrk::ui {
 namespace {
 
-// Upper-cases a line edit's text when it loses the focus.
+// Upper-cases a line edit's text when it, or the widget holding the focus for it, loses the
+// focus. An editable combo box keeps the focus itself and hands its line edit the focus events
+// directly, past any event filter: so the combo box is the one watched.
 class CapitalsOnLeave : public QObject {
  public:
-  CapitalsOnLeave(QLineEdit* box) : QObject(box), box_(box) { box->installEventFilter(this); }
+  CapitalsOnLeave(QLineEdit* box, QWidget* focused) : QObject(box), box_(box), focused_(focused) {
+    focused->installEventFilter(this);
+  }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == box_ && event->type() == QEvent::FocusOut) {
+    if (watched == focused_ && event->type() == QEvent::FocusOut) {
       const QString upper = box_->text().toUpper();
       if (upper != box_->text()) {
         box_->setText(upper);
@@ -24,14 +28,18 @@ class CapitalsOnLeave : public QObject {
 
  private:
   QLineEdit* box_;
+  QWidget* focused_;
 };
 
 }  // namespace
 
-void capitaliseOnLeave(QLineEdit* box) { new CapitalsOnLeave(box); }
+void capitaliseOnLeave(QLineEdit* box) { new CapitalsOnLeave(box, box); }
 
 void capitaliseOnLeave(QComboBox* editableBox) {
-  if (editableBox->lineEdit()) new CapitalsOnLeave(editableBox->lineEdit());
+  if (editableBox->lineEdit()) {
+    new CapitalsOnLeave(editableBox->lineEdit(), editableBox);
+    new CapitalsOnLeave(editableBox->lineEdit(), editableBox->lineEdit());  // a focus-out sent to it
+  }
 }
 
 }  // namespace vrk::ui

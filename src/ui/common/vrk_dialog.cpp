@@ -1,5 +1,11 @@
 #include "ui/common/vrk_dialog.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
 #include "core/store/store_error.h"
 #include "platform/text_codec.h"
 #include "ui/common/message_boxes.h"
@@ -14,7 +20,64 @@ dialog::Message fileError(const std::exception& error) {
 }  // namespace
 
 VrkDialog::VrkDialog(AppServices& services, QWidget* parent) : QDialog(parent), services_(services) {
-  setWindowTitle(QStringLiteral("VRK"));
+  setWindowTitle(QStringLiteral("VRK"));  // until registration names the command
+}
+
+void VrkDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!keyboardPrepared_) prepareKeyboard();
+  focusFirstBox();  // also when reopened: never where the focus was when it last closed
+}
+
+void VrkDialog::prepareKeyboard() {
+  keyboardPrepared_ = true;
+  for (auto* text : findChildren<QPlainTextEdit*>())
+    text->setTabChangesFocus(true);  // Enter stays a new line
+  for (auto* view : findChildren<QAbstractItemView*>()) view->setTabKeyNavigation(false);
+  // The buttons' Alt letters, and the button Enter presses.
+  const std::pair<const char*, const char*> letters[] = {
+      {"SaveButton", "&Save"},       {"PrintButton", "&Print"}, {"DeleteButton", "De&lete"},
+      {"RestoreButton", "&Restore"}, {"OkButton", "&OK"},       {"DisplayButton", "&Display"},
+      {"CancelButton", "&Cancel"},
+  };
+  QPushButton* preferred = nullptr;
+  for (const auto& [name, text] : letters) {
+    auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!button) continue;
+    if (!button->text().contains(QLatin1Char('&'))) button->setText(QString::fromLatin1(text));
+    if (!preferred && std::string_view(name) != "DisplayButton" && std::string_view(name) != "CancelButton")
+      preferred = button;
+  }
+  for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+  if (preferred) preferred->setDefault(true);
+  display_ = findChild<QPushButton*>(QStringLiteral("DisplayButton"));
+  if (display_)
+    for (auto* box : findChildren<QComboBox*>())
+      if (box->lineEdit()) box->lineEdit()->installEventFilter(this);
+}
+
+bool VrkDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && display_ && display_->isEnabled()) {
+    const auto key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      display_->click();  // Enter in the code box displays, as the Display button does
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void VrkDialog::focusFirstBox() {
+  QWidget* fallback = nullptr;
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    if (!w->isVisibleTo(this) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (!qobject_cast<QAbstractButton*>(w)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+    if (!fallback) fallback = w;
+  }
+  if (fallback) fallback->setFocus(Qt::TabFocusReason);
 }
 
 dialog::Outcome VrkDialog::act(const std::function<dialog::Outcome()>& logic) {

@@ -1,7 +1,10 @@
-// The base of the command dialogs: caption "VRK", the shared services, store errors shown as boxes.
+// The base of the command dialogs: the shared services, store errors shown as boxes, and the
+// keyboard every dialog shares (focus in the first box on opening, Tab leaving multi-line boxes
+// and grids, Enter for the default button or Display, Escape to cancel, Alt letters on buttons).
 #pragma once
 
 #include <QDialog>
+#include <QPushButton>
 #include <functional>
 
 #include "core/dialog/outcome.h"
@@ -26,8 +29,16 @@ class VrkDialog : public QDialog {
   // Runs loading work (on opening); a file error is shown and the dialog closes with Cancel.
   bool load(const std::function<void()>& work);
 
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void prepareKeyboard();
+  void focusFirstBox();
+
   AppServices& services_;
+  QPushButton* display_ = nullptr;  // Enter in a box of the selection part presses it
+  bool keyboardPrepared_ = false;
 };
 
 }  // namespace vrk::ui

@@ -8,21 +8,12 @@
 #include "ui/shell/command_dialogs.h"
 
 namespace vrk::ui {
-namespace {
-
-template <typename Form>
-void addDialog(Application& app, AppServices& services, const char* name) {
-  auto* dialog = new Form(services, app.mainWindow());
-  app.addCommandDialog(name, [dialog](QWidget*) { dialog->exec(); });
-}
-
-}  // namespace
 
 void registerMatterDialogs(Application& app, AppServices& services) {
-  addDialog<TAddMatterForm>(app, services, "TAddMatterForm");
-  addDialog<TChangeMatterForm>(app, services, "TChangeMatterForm");
-  addDialog<TDeleteMatterForm>(app, services, "TDeleteMatterForm");
-  addDialog<TDisplayMatterForm>(app, services, "TDisplayMatterForm");
+  addCommandForm<TAddMatterForm>(app, services, "TAddMatterForm");
+  addCommandForm<TChangeMatterForm>(app, services, "TChangeMatterForm");
+  addCommandForm<TDeleteMatterForm>(app, services, "TDeleteMatterForm");
+  addCommandForm<TDisplayMatterForm>(app, services, "TDisplayMatterForm");
 }
 
 }  // namespace vrk::ui

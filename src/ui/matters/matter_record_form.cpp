@@ -37,6 +37,7 @@ MatterRecordForm::MatterRecordForm(AppServices& services, QWidget* parent, const
       costs_(namedEdit("CostsToDateEditBox", this)),
       credits_(namedEdit("CreditsToDateEditBox", this)) {
   setObjectName(setup.objectName);
+  editable_ = setup.editable;
   capitaliseOnLeave(client_);
   if (setup.editable) {
     capitaliseOnLeave(keyClient_);
@@ -81,6 +82,7 @@ int MatterRecordForm::exec() {
   if (!load([this] { makeLogic(); })) return Rejected;
   setListItems(selection()->lists(), client_, number_, attorney_, schedule_);
   clearFields();
+  setEditPartEnabled(false);  // nothing to change before a Display has filled it
   const int result = VrkDialog::exec();
   dropLogic();
   return result;
@@ -97,7 +99,16 @@ void MatterRecordForm::display() {
   const std::string client = storedText(client_);
   const std::string number = storedText(number_);
   act([&] { return selection()->display(client, number); });
-  if (selection()->displayed()) fillFields(selection()->displayedBoxes());
+  if (!selection()->displayed()) return;
+  fillFields(selection()->displayedBoxes());
+  setEditPartEnabled(true);
+}
+
+void MatterRecordForm::setEditPartEnabled(bool enabled) {
+  if (!editable_) return;  // the display and delete dialogs show their fields read-only
+  for (QWidget* box : std::initializer_list<QWidget*>{keyClient_, keyNumber_, description_, created_,
+                                                      attorney_, schedule_, hours_, fees_, costs_, credits_})
+    box->setEnabled(enabled);
 }
 
 void MatterRecordForm::fillFields(const matters::MatterBoxes& boxes) {

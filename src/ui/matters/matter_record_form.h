@@ -43,6 +43,8 @@ class MatterRecordForm : public VrkDialog {
  private:
   void clientLeft();
   void display();
+  // The change dialog's edit part: disabled until a Display has filled it.
+  void setEditPartEnabled(bool enabled);
   void fillFields(const matters::MatterBoxes& boxes);
   void clearFields();
 
@@ -58,6 +60,7 @@ class MatterRecordForm : public VrkDialog {
   QLineEdit* fees_;
   QLineEdit* costs_;
   QLineEdit* credits_;
+  bool editable_ = false;
 };
 
 // A matter dialog whose logic is a `Logic` (made from the period folder, with its selection part):

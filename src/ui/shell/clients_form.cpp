@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -14,6 +16,24 @@
 
 namespace vrk::ui {
 namespace {
+
+// A printer: the style has no such icon, and a save icon would say the wrong thing.
+QIcon printerIcon() {
+  QPixmap pixmap(28, 28);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(8, 3, 12, 9));  // the sheet going in
+  painter.setBrush(QColor(150, 160, 175));
+  painter.drawRoundedRect(QRectF(3, 11, 22, 10), 2, 2);  // the body
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(8, 17, 12, 8));  // the printed sheet
+  painter.drawLine(QPointF(10, 20), QPointF(18, 20));
+  painter.drawLine(QPointF(10, 22.5), QPointF(18, 22.5));
+  return QIcon(pixmap);
+}
 
 // An icon after the command's first word.
 QIcon commandIcon(const QStyle* style, const std::string& label) {
@@ -28,19 +48,25 @@ QIcon commandIcon(const QStyle* style, const std::string& label) {
   } else if (starts("Review")) {
     pixmap = QStyle::SP_FileDialogListView;
   } else if (starts("Print")) {
-    pixmap = QStyle::SP_DialogSaveButton;
+    return printerIcon();
   }
   return style->standardIcon(pixmap);
 }
 
 const char* tabMnemonic(shell::Tab tab) {
   switch (tab) {
-    case shell::Tab::Clients: return "    &Clients    ";
-    case shell::Tab::Attorneys: return "    &Attorneys    ";
-    case shell::Tab::Matters: return "    &Matters    ";
-    case shell::Tab::BillingRecords: return "    &Billing Records    ";
-    case shell::Tab::MonthlyStatements: return "    Monthly &Statements    ";
-    case shell::Tab::Reports: return "    &Reports    ";
+    case shell::Tab::Clients:
+      return "    &Clients    ";
+    case shell::Tab::Attorneys:
+      return "    &Attorneys    ";
+    case shell::Tab::Matters:
+      return "    &Matters    ";
+    case shell::Tab::BillingRecords:
+      return "    &Billing Records    ";
+    case shell::Tab::MonthlyStatements:
+      return "    Monthly &Statements    ";
+    case shell::Tab::Reports:
+      return "    &Reports    ";
   }
   return "";
 }
@@ -76,8 +102,13 @@ TClientsForm::TClientsForm(QWidget* parent)
               [this](int page) { Q_EMIT helpRequested(page); });
 
   tabs_->setObjectName(QStringLiteral("CommandTabs"));
-  for (const shell::Tab tab : shell::kAllTabs) tabs_->addTab(makePage(tab), QString::fromLatin1(tabMnemonic(tab)));
-  connect(tabs_, &QTabWidget::currentChanged, this, [this] { Q_EMIT periodShouldOpen(); });
+  for (const shell::Tab tab : shell::kAllTabs)
+    tabs_->addTab(makePage(tab), QString::fromLatin1(tabMnemonic(tab)));
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    Q_EMIT periodShouldOpen();
+    // The keyboard goes on in the page chosen (Alt+letter): on its first command.
+    if (auto* first = tabs_->currentWidget()->findChild<QPushButton*>()) first->setFocus(Qt::TabFocusReason);
+  });
 
   periodLabel_->setObjectName(QStringLiteral("BillingPeriodLabel"));
   QFont labelFont = periodLabel_->font();
@@ -111,7 +142,8 @@ TClientsForm::TClientsForm(QWidget* parent)
 
 QWidget* TClientsForm::makePage(shell::Tab tab) {
   auto* page = new QWidget;
-  page->setObjectName(QString::fromLatin1(shell::tabCaption(tab)).remove(QLatin1Char(' ')) + QStringLiteral("Page"));
+  page->setObjectName(QString::fromLatin1(shell::tabCaption(tab)).remove(QLatin1Char(' ')) +
+                      QStringLiteral("Page"));
   auto* column = new QVBoxLayout(page);
   column->setSpacing(6);
   column->setContentsMargins(24, 18, 24, 18);
@@ -126,6 +158,7 @@ QWidget* TClientsForm::makePage(shell::Tab tab) {
     button->setMinimumHeight(38);
     button->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 10px; }"));
     button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(true);  // Enter, like Space, presses the focused command
     connect(button, &QPushButton::clicked, this, [this, command] { Q_EMIT commandRequested(command); });
     column->addWidget(button, 0, Qt::AlignLeft);
     buttons.push_back(button);

@@ -20,21 +20,27 @@ using dialog::Message;
 using dialog::MessageKind;
 using Files = std::map<std::string, std::string>;  // relative path -> bytes
 
-// A plain std::filesystem copier that fails on demand.
+// A plain std::filesystem copier that counts what it copies and fails on demand: every copy, or
+// only the copy numbered `failingCopy` (from 1). A copy that fails has copied what it could.
 class TestCopier : public services::FolderCopier {
  public:
   services::CopyResult copyTo(const fs::path& source, const fs::path& target,
                               const Progress& progress) override {
     ++copies;
-    if (!failure.empty()) return {false, failure};
+    services::CopyResult result;
+    for (const auto& entry : fs::recursive_directory_iterator(source))
+      ++(entry.is_directory() ? result.folders : result.files);
     std::error_code error;
     fs::create_directories(target, error);
     fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
     if (progress) progress({1, 1, 1, 1});
-    return {!error, error.message()};
+    if (!failure.empty() && (failingCopy == 0 || failingCopy == copies)) return {false, failure};
+    if (error) return {false, error.message()};
+    return result;
   }
   int copies = 0;
   std::string failure;
+  int failingCopy = 0;
 };
 
 Files files(const fs::path& root) {
@@ -69,6 +75,10 @@ class BackupRestore : public ::testing::Test {
   }
   fs::path data() const { return folder / "office" / "VRK DATA FILES"; }
   fs::path saveDir() const { return folder / "save"; }
+  // The copy a restore at the fixed clock keeps of the data directory.
+  fs::path kept(const std::string& suffix = "") const {
+    return folder / "office" / ("VRK DATA FILES before restore 2001-07-05 090305" + suffix);
+  }
   std::string backupSetting() const { return settings.readString(services::kBackupDataFilesPath); }
 
   dialog::Outcome save(const fs::path& selected, bool yes = true) {
@@ -80,7 +90,7 @@ class BackupRestore : public ::testing::Test {
   }
   dialog::Outcome restore(const fs::path& selected) {
     steps.clear();
-    return RestoreDataFiles(settings, copier).restore(selected.string(), prompter, [this](int s) {
+    return RestoreDataFiles(settings, copier, clock).restore(selected.string(), prompter, [this](int s) {
       steps.push_back(s);
     });
   }
@@ -88,6 +98,7 @@ class BackupRestore : public ::testing::Test {
   test::TempFolder folder;
   services::MemorySettingsStore settings;
   TestCopier copier;
+  services::FixedClock clock{{2001, 7, 5}, {9, 3, 5}};
   dialog::FixedPrompter prompter{true};
   std::vector<int> steps;
 };
@@ -95,7 +106,10 @@ class BackupRestore : public ::testing::Test {
 TEST_F(BackupRestore, AFirstBackupLandsUnderTheDataDirectorysNameWithoutAQuestion) {
   const auto outcome = save(saveDir().string() + "/");
   EXPECT_EQ(outcome.closing, Closing::Ok);
-  EXPECT_TRUE(outcome.messages.empty());
+  const std::string done = "THE BACKUP IS COMPLETE\r\n2 FILES IN 2 FOLDERS WERE COPIED TO\r\n";
+  EXPECT_EQ(
+      outcome.messages,
+      (std::vector<Message>{{MessageKind::Information, done + (saveDir() / "VRK DATA FILES").string()}}));
   EXPECT_EQ(files(saveDir() / "VRK DATA FILES"), kData);
   EXPECT_EQ(backupSetting(), saveDir().string());
   EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyHalfDone, kCopyDone}));
@@ -119,8 +133,12 @@ TEST_F(BackupRestore, AnEarlierBackupIsMergedIntoOnlyAfterYes) {
     const fs::path selected = c.selectItself ? saveDir() / c.earlierName : saveDir();
     const auto outcome = save(selected, c.yes);
     EXPECT_EQ(outcome.closing, Closing::Ok);
-    EXPECT_EQ(outcome.messages,
-              (std::vector<Message>{{MessageKind::Confirmation, kOverwriteExistingBackupFiles, true}}));
+    std::vector<Message> messages = {{MessageKind::Confirmation, kOverwriteExistingBackupFiles, true}};
+    if (c.yes)
+      messages.push_back(
+          {MessageKind::Information, "THE BACKUP IS COMPLETE\r\n2 FILES IN 2 FOLDERS WERE COPIED TO\r\n" +
+                                         (saveDir() / c.earlierName).string()});
+    EXPECT_EQ(outcome.messages, messages);  // the copy went to the earlier backup, whatever was selected
     EXPECT_EQ(backupSetting(), selected.string());  // never the parent the copy went to
     EXPECT_EQ(entries(saveDir()), 1);               // merged, whichever the spelling: no second folder
     Files expected = kEarlier;
@@ -159,7 +177,8 @@ TEST_F(BackupRestore, RefusalsStayOpenAskNothingAndWriteNothing) {
       // A backup kept inside the data directory, and a backup folder holding the data directory.
       {false, data() / "062001" / "VRK DATA FILES",
        std::string(kRestoreFromDataDirectory) + "\r\n" + data().string()},
-      {true, folder.path(), std::string(kBackupIntoDataDirectory) + "\r\n" + (holder / "VRK DATA FILES").string(),
+      {true, folder.path(),
+       std::string(kBackupIntoDataDirectory) + "\r\n" + (holder / "VRK DATA FILES").string(),
        holder / "VRK DATA FILES"},
   };
   fs::create_directories(data() / "062001" / "VRK DATA FILES");
@@ -180,14 +199,96 @@ TEST_F(BackupRestore, AFailedCopyIsReportedAndKeepsTheDialogOpen) {
   fs::create_directories(saveDir() / "VRK DATA FILES");
   fs::create_directories(folder / "other");
   copier.failure = "The file \"x\" cannot be written: No space left on device.";
-  for (const bool backup : {true, false}) {
-    const auto outcome = backup ? save(folder / "other") : restore(saveDir() / "VRK DATA FILES");
+  struct Case {
+    bool backup;
+    int failingCopy;  // a restore first copies the data directory, then the backup
+    std::string heading;
+    std::vector<int> steps;
+  };
+  const Case cases[] = {
+      {true, 1, kBackupFailed, {kCopyStarted, kCopyHalfDone}},
+      {false, 1, kDataFilesNotKept, {kCopyStarted, kCopyStarted}},
+      {false, 2, kRestoreFailed, {kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted, kCopyHalfDone}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.heading);
+    copier.copies = 0;
+    copier.failingCopy = c.failingCopy;
+    const auto outcome = c.backup ? save(folder / "other") : restore(saveDir() / "VRK DATA FILES");
     EXPECT_EQ(outcome.closing, Closing::Stay);
-    const std::string heading = backup ? kBackupFailed : kRestoreFailed;
     EXPECT_EQ(outcome.messages,
-              (std::vector<Message>{{MessageKind::Error, heading + "\r\n" + copier.failure}}));
-    EXPECT_EQ(steps, std::vector<int>{kCopyStarted});
+              (std::vector<Message>{{MessageKind::Error, c.heading + "\r\n" + copier.failure}}));
+    EXPECT_EQ(steps, c.steps);  // never kCopyDone
+    EXPECT_EQ(copier.copies, c.failingCopy);
   }
+}
+
+// Every file and folder below `root`, files with their bytes, the folder stamp included.
+Files everything(const fs::path& root) {
+  Files found;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    found[entry.path().lexically_relative(root).generic_string()] =
+        entry.is_directory() ? "(folder)" : test::readFile(entry.path());
+  return found;
+}
+
+TEST_F(BackupRestore, RestoreFirstKeepsTheDataDirectoryByteForByteUnderANameOfItsOwn) {
+  put(data(), {{"072001/.vrk-folder-stamp", std::string("\0\x01\xff\r\n\x7f\x80\0", 8)},
+               {"072001/ClientData.Dat", std::string(3000, '\xa7') + std::string("\0\r\n", 3)},
+               {"062001/Nested/Note.Dat", ""}});
+  fs::create_directories(data() / "092001");
+  put(saveDir() / "VRK DATA FILES", kEarlier);
+  const std::string suffixes[] = {"", " (2)", " (3)"};  // the clock stands still: the same second
+  std::vector<Files> before;
+  for (const std::string& suffix : suffixes) {
+    SCOPED_TRACE(suffix);
+    put(data(), {{"082001/Dimensions.Dat", "changed since" + suffix}});
+    before.push_back(everything(data()));
+    const auto outcome = restore(saveDir() / "VRK DATA FILES");
+    EXPECT_EQ(outcome.closing, Closing::Ok);
+    EXPECT_EQ(outcome.messages,
+              (std::vector<Message>{{MessageKind::Information,
+                                     "THE RESTORE IS COMPLETE\r\n2 FILES IN 2 FOLDERS WERE COPIED FROM\r\n" +
+                                         (saveDir() / "VRK DATA FILES").string() +
+                                         "\r\nTHE DATA FILES AS THEY WERE ARE KEPT IN\r\n" +
+                                         kept(suffix).string()}}));
+    // The kept copy's steps never reach kCopyDone: only the restore's own copy ends the progress.
+    EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted, kCopyHalfDone,
+                                       kCopyDone}));
+  }
+  for (std::size_t k = 0; k < before.size(); ++k)
+    EXPECT_EQ(everything(kept(suffixes[k])), before[k]) << suffixes[k];  // none overwritten by the next
+  EXPECT_EQ(entries(folder / "office"), 4);
+}
+
+TEST_F(BackupRestore, AFailedSafetyCopyLeavesTheDataDirectoryAndNoPartialCopy) {
+  put(saveDir() / "VRK DATA FILES", kEarlier);
+  const Files untouched = everything(data());
+  copier.failure = "The file \"x\" cannot be written: No space left on device.";
+  copier.failingCopy = 1;
+  const auto outcome = restore(saveDir() / "VRK DATA FILES");
+  EXPECT_EQ(outcome.closing, Closing::Stay);
+  EXPECT_EQ(
+      outcome.messages,
+      (std::vector<Message>{{MessageKind::Error,
+                             "THE DATA FILES COULD NOT BE SAVED BEFORE THE RESTORE\r\n" + copier.failure}}));
+  EXPECT_EQ(copier.copies, 1);
+  EXPECT_EQ(everything(data()), untouched);
+  EXPECT_FALSE(fs::exists(kept()));  // the copier had copied some of it
+}
+
+TEST_F(BackupRestore, RestoreIntoADataDirectoryNotThereYetKeepsNothing) {
+  fs::remove_all(data());
+  put(saveDir() / "VRK DATA FILES", kEarlier);
+  const auto outcome = restore(saveDir() / "VRK DATA FILES");
+  EXPECT_EQ(outcome.closing, Closing::Ok);
+  const std::string done = "THE RESTORE IS COMPLETE\r\n2 FILES IN 2 FOLDERS WERE COPIED FROM\r\n";
+  EXPECT_EQ(
+      outcome.messages,  // nothing was there to keep
+      (std::vector<Message>{{MessageKind::Information, done + (saveDir() / "VRK DATA FILES").string()}}));
+  EXPECT_EQ(copier.copies, 1);
+  EXPECT_EQ(files(data()), kEarlier);
+  EXPECT_EQ(entries(folder / "office"), 1);
 }
 
 TEST_F(BackupRestore, RestoreMergesIntoTheDataDirectoryItselfWhateverTheBackupsSpelling) {
@@ -196,14 +297,16 @@ TEST_F(BackupRestore, RestoreMergesIntoTheDataDirectoryItselfWhateverTheBackupsS
     fs::remove_all(saveDir());
     put(saveDir() / name, kEarlier);
     put(data(), kData);
+    fs::remove_all(kept());
     const auto outcome = restore((saveDir() / name / "").string());
     EXPECT_EQ(outcome.closing, Closing::Ok);
-    EXPECT_TRUE(outcome.messages.empty());
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(backupSetting(), (saveDir() / name).string());
     EXPECT_EQ(files(data()), (Files{{"072001/ClientCodes.Dat", "OLD"},
                                     {"082001/Dimensions.Dat", "counts"},
                                     {"062001/Old.Dat", "keep"}}));
-    EXPECT_EQ(entries(folder / "office"), 1);
+    EXPECT_EQ(entries(folder / "office"), 2);  // the data directory and the copy kept of it
   }
   EXPECT_EQ(prompter.questionsAsked(), 0);
 }
@@ -247,7 +350,7 @@ TEST_F(BackupRestore, DialogsOpenAtTheLastBackupDirectoryElseAtARoot) {
   for (const auto& [setting, opens] : cases) {
     settings.writeString(services::kBackupDataFilesPath, setting);
     EXPECT_EQ(BackupDataFiles(settings, copier).openingDirectory(), opens) << setting;
-    EXPECT_EQ(RestoreDataFiles(settings, copier).openingDirectory(), opens) << setting;
+    EXPECT_EQ(RestoreDataFiles(settings, copier, clock).openingDirectory(), opens) << setting;
   }
 }
 
