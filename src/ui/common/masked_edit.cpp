@@ -10,6 +10,9 @@ namespace vrk::ui {
 
 MaskedEdit::MaskedEdit(const char* mask, QWidget* parent) : QLineEdit(parent), entry_(mask) {
   setFont(QFont(QStringLiteral("Monospace")));
+  // Wide enough to show the whole mask, "$__,__1,500.__" included.
+  setMinimumWidth(fontMetrics().horizontalAdvance(QString::fromLatin1(mask)) +
+                  fontMetrics().averageCharWidth() * 2 + 12);
   setContextMenuPolicy(Qt::NoContextMenu);  // its paste and undo would bypass the figure
   setAcceptDrops(false);
   // A text a dialog puts into the box (QLineEdit::setText, an empty one too) is taken up as a
@@ -75,10 +78,18 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete:
       selected ? entry_.clear() : entry_.deleteForward();
       break;
-    case Qt::Key_Home: entry_.home(); break;
-    case Qt::Key_End: entry_.end(); break;
-    case Qt::Key_Left: entry_.left(); break;
-    case Qt::Key_Right: entry_.right(); break;
+    case Qt::Key_Home:
+      entry_.home();
+      break;
+    case Qt::Key_End:
+      entry_.end();
+      break;
+    case Qt::Key_Left:
+      entry_.left();
+      break;
+    case Qt::Key_Right:
+      entry_.right();
+      break;
     default:
       if (event->text().isEmpty() || !event->text().at(0).isPrint()) {
         QLineEdit::keyPressEvent(event);  // Tab, Enter, Escape and the like go to the dialog

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,6 +35,8 @@ void VrkDialog::prepareKeyboard() {
   for (auto* text : findChildren<QPlainTextEdit*>())
     text->setTabChangesFocus(true);  // Enter stays a new line
   for (auto* view : findChildren<QAbstractItemView*>()) view->setTabKeyNavigation(false);
+  // A date box would walk its month, day and year with Tab: Tab goes on to the next box instead.
+  for (auto* date : findChildren<QDateTimeEdit*>()) date->installEventFilter(this);
   // The buttons' Alt letters, and the button Enter presses.
   const std::pair<const char*, const char*> letters[] = {
       {"SaveButton", "&Save"},       {"PrintButton", "&Print"}, {"DeleteButton", "De&lete"},
@@ -57,6 +60,14 @@ void VrkDialog::prepareKeyboard() {
 }
 
 bool VrkDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && qobject_cast<QDateTimeEdit*>(watched)) {
+    const auto key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      focusNextPrevChild(key == Qt::Key_Tab);
+      return true;
+    }
+    return QDialog::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress && display_ && display_->isEnabled()) {
     const auto key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
