@@ -1,4 +1,5 @@
 // The add-matter dialog from the Matters tab: a refused number, then a saved matter.
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -52,7 +53,9 @@ class MatterDialogsTest : public QObject {
       QCOMPARE(number->count(), 0);
       client->setEditText(QStringLiteral("acme"));  // the list follows the typing, before leaving
       QCOMPARE(number->count(), 2);                 // 1 and 012
+      QApplication::setActiveWindow(form);         // focus changes now happen at once
       number->setFocus();                           // leaving the client box, as the user does
+      QCoreApplication::processEvents();
       number->setEditText(QStringLiteral("1"));
       child<QComboBox>(form, "PrincipalAttorneyComboBox")->setEditText(QStringLiteral("AB"));
       child<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Patent search\nSecond line"));

@@ -1,7 +1,9 @@
 #include "ui/common/printer_choice.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "platform/text_codec.h"
 #include "ui/common/message_boxes.h"
@@ -15,6 +17,9 @@ bool PrinterChoice::choose(QWidget* parent) {
   QPrintDialog dialog(printer_.get(), parent);
   dialog.setWindowTitle(QStringLiteral("Change Printer"));
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  // The choice prints nothing yet: its confirm button says OK, not Print.
+  for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+    if (auto* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 

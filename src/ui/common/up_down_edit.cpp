@@ -32,6 +32,8 @@ UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent)
   layout->addWidget(edit_);
   layout->addLayout(arrows);
   setFocusProxy(edit_);
+  // A label's Alt letter moves the focus only to a buddy that takes the focus itself.
+  setFocusPolicy(Qt::StrongFocus);
   edit_->installEventFilter(this);
 }
 

@@ -117,6 +117,9 @@ bool Application::readSettings(bool restoring) {
 void Application::continueStartUp() {
   if (!readSettings(false)) return;
   services_.session.billingPeriod = store::defaultBillingPeriod(services_.clock.today());
+  // Its parent, the main window, is not shown yet: open it centred over the opening window.
+  periodBox_->adjustSize();
+  periodBox_->move(opening_->frameGeometry().center() - periodBox_->rect().center());
   periodBox_->exec();
   services_.session.lastEntryDate = services_.clock.today();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
