@@ -88,8 +88,8 @@ void RecordTable::checkSlots() const {
       throw StoreError(tx_.pathOf(layout_.dataFile), "The file holds more records than its counts say");
     return;
   }
-  const auto size = tx_.exists(layout_.dataFile) ? tx_.size(layout_.dataFile) : 0;
   if (!tx_.exists(layout_.dataFile)) throw StoreError(tx_.pathOf(layout_.dataFile), "The file is missing");
+  const auto size = tx_.size(layout_.dataFile);
   if (size < total * layout_.recordSize)
     throw StoreError(tx_.pathOf(layout_.dataFile), "The file is shorter than its counts say");
   if (size > total * layout_.recordSize)
