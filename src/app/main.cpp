@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   auto settings = vrk::platform::openSettingsStore();
   vrk::services::SystemClock clock;
   vrk::platform::RecursiveFolderCopier copier;
-  vrk::ui::PrinterChoice printer;
+  vrk::ui::PrinterChoice printer(*settings, clock);
   vrk::shell::Session session;
   vrk::ui::AppServices services{*settings, clock, copier, printer, session};
 

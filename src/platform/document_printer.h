@@ -12,6 +12,7 @@ namespace vrk::platform {
 struct PrintOptions {
   int pointSize = 12;  // mailing labels print at 11 points
   QString jobName = QStringLiteral("VRK");
+  QString title;  // the document's title for a PDF file's name; empty: the printing dialog's caption
 };
 
 // Prints to a configured printer (which may be set to PDF output). Returns an empty string on

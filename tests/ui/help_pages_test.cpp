@@ -1,13 +1,17 @@
 // Dialog flows of the help pages: each shows its caption and text, prints, and empties on Close.
+#include <QDir>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "core/help/help_pages.h"
 #include "support/temp_folder.h"
 #include "ui/common/message_boxes.h"
+#include "ui/common/printer_choice.h"
 #include "ui/help/help_page_forms.h"
 #include "ui/test_services.h"
 
@@ -69,18 +73,44 @@ class HelpPagesTest : public QObject {
     form->close();
   }
 
-  void printWritesThePrintedFormToTheChosenPrinter() {
+  // Printing to PDF asks for the file (offering the title and date in the folder last used),
+  // writes it, remembers its folder and says where it went; a cancelled question prints nothing.
+  void printToPdfAsksForTheFileAndSaysWhereItWent() {
     test::TempFolder folder;
-    const QString pdf = QString::fromStdString((folder / "help.pdf").string());
-    services_.printer.useFile(pdf);
-    TReportsTabHelpForm form(services_.app);
+    std::filesystem::create_directories(folder / "chosen");
+    const QString last = QString::fromStdString(folder.path().string());
+    const QString chosen = QString::fromStdString((folder / "chosen").string());
+    test::TestServices services({2026, 12, 7});
+    services.settings.writeString(kLastPdfFolder, last.toStdString());
+    services.printer.printer().setOutputFormat(QPrinter::PdfFormat);
+    QStringList offered;
+    QString answer;
+    services.printer.setFileAsker([&](QWidget*, const QString& suggested) {
+      offered.append(suggested);
+      return answer;
+    });
+    QStringList reported;
+    services.printer.setReporter([&](const QString& line) { reported.append(line); });
+    TReportsTabHelpForm form(services.app);
     form.show();
+    const QString title = form.windowTitle();
+
+    button(form, "PrintButton")->click();  // the user cancels the save dialog
+    QCOMPARE(offered, QStringList{QDir(last).filePath(title + QStringLiteral(" 2026-12-07.pdf"))});
+    QVERIFY(reported.isEmpty());
+    QVERIFY(seen_.empty());
+
+    answer = QDir(chosen).filePath(QStringLiteral("manual"));
     button(form, "PrintButton")->click();
     QVERIFY2(seen_.empty(), seen_.empty() ? "" : seen_.front().text.c_str());
-    const std::string written = test::readFile(folder / "help.pdf");
-    QVERIFY(written.rfind("%PDF", 0) == 0);
+    QVERIFY(test::readFile(folder / "chosen" / "manual.pdf").rfind("%PDF", 0) == 0);
+    QCOMPARE(reported, QStringList{QStringLiteral("The PDF file was written to ") +
+                                   QDir::toNativeSeparators(answer + QStringLiteral(".pdf"))});
     QVERIFY(form.isVisible());  // printing leaves the page open
-    QVERIFY(!textBox(form)->toPlainText().isEmpty());
+
+    answer.clear();
+    button(form, "PrintButton")->click();  // the next offer is in the folder used last
+    QCOMPARE(offered.value(2), QDir(chosen).filePath(title + QStringLiteral(" 2026-12-07.pdf")));
   }
 
   void closeEmptiesTheBoxAndShowingFillsItAgain() {

@@ -51,12 +51,20 @@ class ShellTest : public QObject {
   void firstRunReachesTheMainWindow() {
     test::TempFolder temp;
     const std::filesystem::path parent = temp / "B\xC3\xBCro";  // a folder name beyond ASCII
-    std::filesystem::create_directory(parent);
+    const QString parentPath = QString::fromStdString(parent.string());
     Application app(services_.app);
     app.start();
     test::ModalDriver driver;
     driver.expect(QStringLiteral("TPickDirectoryForm"), [&](QWidget* form) {
-      form->findChild<DirectoryTree*>()->selectDirectory(QString::fromStdString(parent.string()));
+      // The chooser makes the parent folder with New Folder; unusable names are refused.
+      auto* tree = form->findChild<DirectoryTree*>();
+      tree->selectDirectory(QString::fromStdString(temp.path().string()));
+      for (const char* unusable : {"", "  ", "a/b", "..", "x:y"}) QVERIFY(!tree->createFolder(QString::fromUtf8(unusable)).isEmpty());
+      QCOMPARE(tree->createFolder(QString::fromUtf8(" B\xC3\xBCro ")), QString());
+      QCOMPARE(tree->selectedDirectory(), parentPath);
+      tree->selectDirectory(QString::fromStdString(temp.path().string()));
+      QVERIFY(tree->createFolder(QString::fromUtf8("B\xC3\xBCro")).contains(QStringLiteral("already exists")));
+      QCOMPARE(tree->selectDirectory(parentPath), parentPath);
       click(form, "OkButton");
     });
     driver.expect(QStringLiteral("TCreateDirectoryForm"), [&](QWidget* form) {
@@ -139,6 +147,10 @@ class ShellTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("AddANewAttorneyButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(messages_.at(0).text, std::string(shell::kPriorPeriodMessage));
+    // Alt+A again, with the Attorneys tab already shown and the focus elsewhere.
+    app.mainWindow()->findChild<QPushButton*>(QStringLiteral("ExitButton"))->setFocus();
+    QTest::keyClick(app.mainWindow(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("AddANewAttorneyButton"));
   }
 
  private:

@@ -14,7 +14,7 @@ namespace vrk::test {
 // In-memory settings, a clock fixed at `today`, the real folder copy and printer choice, an empty
 // session, and the `AppServices` over them that windows and dialogs take.
 struct TestServices {
-  explicit TestServices(store::CalendarDate today) : clock(today) {}
+  explicit TestServices(store::CalendarDate today) : clock(today), printer(settings, clock) {}
   TestServices(const TestServices&) = delete;
   TestServices& operator=(const TestServices&) = delete;
 

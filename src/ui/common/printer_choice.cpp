@@ -1,16 +1,33 @@
 #include "ui/common/printer_choice.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
+#include "core/document/output_file_name.h"
 #include "platform/text_codec.h"
 #include "ui/common/message_boxes.h"
 
 namespace vrk::ui {
+namespace {
 
-PrinterChoice::PrinterChoice() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QString askWithSaveDialog(QWidget* parent, const QString& suggestedPath) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As PDF"), suggestedPath,
+                                      QStringLiteral("PDF files (*.pdf)"));
+}
+
+}  // namespace
+
+PrinterChoice::PrinterChoice(services::SettingsStore& settings, const services::Clock& clock)
+    : settings_(settings),
+      clock_(clock),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      askFile_(askWithSaveDialog) {}
 PrinterChoice::~PrinterChoice() = default;
 
 bool PrinterChoice::choose(QWidget* parent) {
@@ -20,20 +37,61 @@ bool PrinterChoice::choose(QWidget* parent) {
   // The choice prints nothing yet: its confirm button says OK, not Print.
   for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
     if (auto* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
-  return dialog.exec() == QDialog::Accepted;
+  if (dialog.exec() != QDialog::Accepted) return false;
+  fixedFile_.clear();  // a file named in the setup dialog is only the first offer of the save dialog
+  return true;
 }
 
 void PrinterChoice::useFile(const QString& pdfPath) {
   printer_->setOutputFormat(QPrinter::PdfFormat);
   printer_->setOutputFileName(pdfPath);
+  fixedFile_ = pdfPath;
+}
+
+QString PrinterChoice::suggestedPath(QWidget* parent, const platform::PrintOptions& options) const {
+  QString title = options.title;
+  if (title.isEmpty() && parent)
+    title = platform::fromStored(document::titleFromCaption(platform::toStored(parent->window()->windowTitle())));
+  const QString name = platform::fromStored(document::pdfFileName(platform::toStored(title), clock_.today()));
+
+  QString folder = QString::fromStdString(settings_.readString(kLastPdfFolder));
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    const QString chosen = printer_->outputFileName();
+    folder = chosen.isEmpty() ? QString() : QFileInfo(chosen).absolutePath();
+  }
+  if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  return QDir(folder).filePath(name);
 }
 
 bool PrinterChoice::print(QWidget* parent, const document::Document& document,
                           const platform::PrintOptions& options) {
-  const QString problem = platform::printDocument(document, *printer_, options);
-  if (problem.isEmpty()) return true;
-  showMessage(parent, {dialog::MessageKind::Error, platform::toStored(problem)});
-  return false;
+  const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
+  if (toFile) {
+    QString path = fixedFile_;
+    if (path.isEmpty()) {
+      path = askFile_(parent, suggestedPath(parent, options));
+      if (path.isEmpty()) return false;  // cancelled: nothing printed, nothing to say
+      if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+      settings_.writeString(kLastPdfFolder, QFileInfo(path).absolutePath().toStdString());
+    }
+    printer_->setOutputFileName(path);
+  }
+
+  platform::PrintOptions used = options;
+  if (!options.title.isEmpty()) used.jobName = options.title;
+  const QString problem = platform::printDocument(document, *printer_, used);
+  if (!problem.isEmpty()) {
+    showMessage(parent, {dialog::MessageKind::Error, platform::toStored(problem)});
+    return false;
+  }
+  if (report_) {
+    report_(toFile ? QStringLiteral("The PDF file was written to %1")
+                         .arg(QDir::toNativeSeparators(QFileInfo(printer_->outputFileName()).absoluteFilePath()))
+                   : QStringLiteral("The document was sent to the printer %1").arg(printer_->printerName()));
+  }
+  return true;
 }
 
 }  // namespace vrk::ui

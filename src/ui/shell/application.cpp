@@ -75,6 +75,7 @@ Application::Application(AppServices& services) : services_(services) {
           [this](const shell::Command* command) { runCommand(*command); });
   connect(main_.get(), &TClientsForm::periodShouldOpen, this, &Application::openBillingPeriod);
   connect(main_.get(), &TClientsForm::changeBillingPeriodRequested, this, &Application::changeBillingPeriod);
+  services_.printer.setReporter([this](const QString& line) { main_->setStatusLine(line); });
   connect(main_.get(), &TClientsForm::changePrinterRequested, this,
           [this] { services_.printer.choose(main_.get()); });
   // Every operation runs to its end and leaves nothing loaded behind, so the exit has no

@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/shell/opening_form.h"
@@ -88,8 +91,13 @@ QString commandButtonName(const std::string& label) {
 }
 
 TClientsForm::TClientsForm(QWidget* parent)
-    : QMainWindow(parent), tabs_(new QTabWidget(this)), periodLabel_(new QLabel(this)) {
+    : QMainWindow(parent), tabs_(new QTabWidget(this)), periodLabel_(new QLabel(this)),
+      statusLine_(new QLabel(this)) {
   setObjectName(QStringLiteral("TClientsForm"));
+  // A permanent label, so that menus' status tips do not wipe the line.
+  statusLine_->setObjectName(QStringLiteral("StatusLineLabel"));
+  statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar()->addWidget(statusLine_, 1);
   setWindowTitle(QStringLiteral("VRK"));
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("             &File"));
@@ -106,9 +114,9 @@ TClientsForm::TClientsForm(QWidget* parent)
     tabs_->addTab(makePage(tab), QString::fromLatin1(tabMnemonic(tab)));
   connect(tabs_, &QTabWidget::currentChanged, this, [this] {
     Q_EMIT periodShouldOpen();
-    // The keyboard goes on in the page chosen (Alt+letter): on its first command.
-    if (auto* first = tabs_->currentWidget()->findChild<QPushButton*>()) first->setFocus(Qt::TabFocusReason);
+    focusFirstCommand();
   });
+  tabs_->tabBar()->installEventFilter(this);
 
   periodLabel_->setObjectName(QStringLiteral("BillingPeriodLabel"));
   QFont labelFont = periodLabel_->font();
@@ -176,6 +184,20 @@ QWidget* TClientsForm::makePage(shell::Tab tab) {
 }
 
 void TClientsForm::setBillingPeriodLabel(const QString& text) { periodLabel_->setText(text); }
+
+// The keyboard goes on in the page chosen (Alt+letter): on its first command.
+void TClientsForm::focusFirstCommand() {
+  if (auto* first = tabs_->currentWidget()->findChild<QPushButton*>()) first->setFocus(Qt::TabFocusReason);
+}
+
+bool TClientsForm::eventFilter(QObject* watched, QEvent* event) {
+  // Alt+letter of the tab already shown changes no tab, but still means "go to its commands".
+  if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut)
+    QTimer::singleShot(0, this, &TClientsForm::focusFirstCommand);
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TClientsForm::setStatusLine(const QString& text) { statusLine_->setText(text); }
 
 void TClientsForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

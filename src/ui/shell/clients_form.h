@@ -18,6 +18,9 @@ class TClientsForm : public QMainWindow {
 
   // Shows the period in the label: "Billing Period is  07/2001".
   void setBillingPeriodLabel(const QString& text);
+  // Shows one line in the status line at the window's foot (where the last printout went); it
+  // stays until the next line replaces it.
+  void setStatusLine(const QString& text);
   QTabWidget* tabs() const { return tabs_; }
 
  Q_SIGNALS:
@@ -34,12 +37,15 @@ class TClientsForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* makePage(shell::Tab tab);
+  void focusFirstCommand();
 
   QTabWidget* tabs_;
   QLabel* periodLabel_;
+  QLabel* statusLine_;
   bool ending_ = false;
 };
 
