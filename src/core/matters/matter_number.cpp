@@ -6,8 +6,9 @@
 
 namespace vrk::matters {
 
-std::string cleanMatterNumber(const std::string& typed) {
-  std::string text = rules::removeCommas(typed);
+std::string cleanMatterNumber(const std::string& typed) { return withoutSurplusZeros(rules::removeCommas(typed)); }
+
+std::string withoutSurplusZeros(std::string text) {
   if (text.size() > kMatterNumberLength) {
     const std::size_t extra = text.size() - kMatterNumberLength;
     if (std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(extra),

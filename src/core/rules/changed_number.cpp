@@ -29,7 +29,7 @@ std::optional<CleanedNumber> readChangedNumber(const std::string& typed, const C
     text.erase(0, 1);
   }
   const bool untyped = text.empty();
-  text = fillBlanks(std::move(text));
+  if (rule.blanks == Blanks::ToZeros) text = fillBlanks(std::move(text));
   std::erase(text, ',');
   if (text.empty() && (untyped || rule.empty == EmptyBox::NothingLeft)) text = "0";
   const auto value = decimalValue(text);

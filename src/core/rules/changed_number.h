@@ -25,10 +25,11 @@ struct ChangedNumberRule {
   // leading minus (which takes a character of the field); false: it is refused like any non-number.
   bool negativeInParentheses = false;
   EmptyBox empty = EmptyBox::UntypedOnly;
+  Blanks blanks = Blanks::ToZeros;  // Keep: a blank or underscore fails the decimal-number rule
   LeadingZeros leadingZeros = LeadingZeros::AsNeeded;
 };
 
-// A leading "$" is removed, blanks and underscores become zeros, commas go; an empty box counts as
+// A leading "$" is removed, blanks and underscores become zeros (unless the rule keeps them), commas go; an empty box counts as
 // 0; the rest must be a decimal number within the bounds. The text is the one stored: the digits as
 // typed when they fit the field; otherwise leading zeros are dropped, then the value is written with
 // the rule's decimals, so the field never holds a cut number; a value that still does not fit is

@@ -1,6 +1,7 @@
 #include "core/store/record_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/store/binary_codec.h"
 #include "core/store/catalogue.h"
@@ -284,6 +285,11 @@ void RecordTable::stageEmptyTable() {
 }
 
 std::size_t RecordTable::add(const Key& key, const std::string& record) {
+  return addAt(count_ == 0 ? 0 : upperBound(key), key, record);
+}
+
+std::size_t RecordTable::addAt(std::size_t position, const Key& key, const std::string& record) {
+  if (position > count_) throw std::out_of_range("record table: position out of range");
   if (hasData() && record.size() != layout_.recordSize)
     throw StoreError(tx_.pathOf(layout_.dataFile), "A record of the wrong size was to be written");
   if (count_ == 0) {
@@ -300,7 +306,6 @@ std::size_t RecordTable::add(const Key& key, const std::string& record) {
     }
     return 0;
   }
-  const std::size_t position = upperBound(key);
   std::int32_t slot = static_cast<std::int32_t>(count_);
   const bool reused = !free_.empty();
   if (reused) {
@@ -352,10 +357,8 @@ void RecordTable::changeRecord(std::size_t position, const std::string& record) 
   tx_.writeAt(layout_.dataFile, static_cast<std::uint64_t>(slot) * layout_.recordSize, record);
 }
 
-std::size_t RecordTable::changeKey(std::size_t position, const Key& key) {
-  // A key that sorts equal to the old one keeps its place; otherwise the record goes where an
-  // added record with the new key would go, counted with the record still at its old place.
-  const bool sameOrder = layout_.order(keyAt(position), key) == 0;
+std::size_t RecordTable::changeKey(std::size_t position, const Key& key, EqualKey equal) {
+  const bool sameOrder = equal == EqualKey::KeepsPlace && layout_.order(keyAt(position), key) == 0;
   const std::size_t insertAt = sameOrder ? position : upperBound(key);
   std::size_t target = position;
   if (insertAt > position + 1) {

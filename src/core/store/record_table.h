@@ -79,15 +79,21 @@ class RecordTable {
   // Adds a record at its sorted position (after equal keys) and returns the position. The data
   // slot is the oldest free one, else a new one at the end of the data file.
   std::size_t add(const Key& key, const std::string& record = {});
+  // The same at a position the caller has found by its own rule (one that keeps the table in its
+  // order, such as a finer comparison of dates).
+  std::size_t addAt(std::size_t position, const Key& key, const std::string& record = {});
   void remove(std::size_t position);
   // Removes positions first .. first+count-1; their data slots are freed in position order.
   void removeRun(std::size_t first, std::size_t count);
   // Overwrites the data record in place; the key stays.
   void changeRecord(std::size_t position, const std::string& record);
-  // Gives the record a new key, moving it to the new key's sorted place; it keeps its data slot.
+  // What a new key that sorts equal to the old one does: the record keeps its position, or it goes
+  // behind the other records with that key (as if it had just been added).
+  enum class EqualKey { KeepsPlace, GoesBehind };
+  // Gives the record a new key, moving it to the new key's sorted place (where an added record with
+  // that key would go, counted with the record still at its old place); it keeps its data slot.
   // Returns the new position.
-  // A key that sorts equal to the old one keeps its position.
-  std::size_t changeKey(std::size_t position, const Key& key);
+  std::size_t changeKey(std::size_t position, const Key& key, EqualKey equal = EqualKey::KeepsPlace);
   // Gives every record whose key `match`es a new key made by `rekey`, each keeping its data
   // slot: the records leave their places and go, in their old order, where their new keys sort
   // (after records with equal keys). New keys must not match. Returns how many records moved.
