@@ -57,10 +57,11 @@ std::optional<CostCreditEntry> checkCostCreditEntry(const CostCreditBoxes& boxes
   return result;
 }
 
-void writeChangedCostCreditRecord(store::RecordTable& table, std::size_t position, const CostCreditEntry& entry) {
+std::size_t writeChangedCostCreditRecord(store::RecordTable& table, std::size_t position, const CostCreditEntry& entry) {
   const store::Key newKey = toKey(entry.key);
   if (table.layout().order(table.keyAt(position), newKey) != 0) position = table.changeKey(position, newKey);
   table.changeRecord(position, encodeCostCreditRecord(entry.record));
+  return position;
 }
 
 CostCreditBoxes shownCostCreditBoxes(const RecordKey& key, const CostCreditRecord& record) {

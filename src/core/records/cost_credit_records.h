@@ -29,8 +29,8 @@ std::optional<CostCreditEntry> checkCostCreditEntry(const CostCreditBoxes& boxes
                                                     dialog::Outcome& outcome);
 
 // Writes a changed record: in place when client, matter (by value) and day are unchanged, else at
-// the place its new key sorts to.
-void writeChangedCostCreditRecord(store::RecordTable& table, std::size_t position, const CostCreditEntry& entry);
+// the place its new key sorts to. Returns its new position.
+std::size_t writeChangedCostCreditRecord(store::RecordTable& table, std::size_t position, const CostCreditEntry& entry);
 
 CostCreditBoxes shownCostCreditBoxes(const RecordKey& key, const CostCreditRecord& record);
 

@@ -99,7 +99,7 @@ std::optional<PaymentKey> checkPaymentEntry(const PaymentBoxes& boxes, const std
   return PaymentKey{boxes.client, store::toStoredDate(boxes.date), amount->stored};
 }
 
-bool writeChangedPayment(store::Transaction& tx, store::RecordTable& payments, std::size_t position,
+std::optional<std::size_t> writeChangedPayment(store::Transaction& tx, store::RecordTable& payments, std::size_t position,
                          const PaymentKey& entry) {
   const PaymentKey former = paymentAt(payments, position);
   const double formerAmount = rules::storedDecimalValue(former.amount);
@@ -107,9 +107,8 @@ bool writeChangedPayment(store::Transaction& tx, store::RecordTable& payments, s
   const bool fits = former.client == entry.client
                         ? adjustTotals(tx, {{entry.client, newAmount - formerAmount}})
                         : adjustTotals(tx, {{former.client, -formerAmount}, {entry.client, newAmount}});
-  if (!fits) return false;
-  payments.changeKey(position, toKey(entry), store::RecordTable::EqualKey::GoesBehind);
-  return true;
+  if (!fits) return std::nullopt;
+  return payments.changeKey(position, toKey(entry), store::RecordTable::EqualKey::GoesBehind);
 }
 
 PaymentBoxes shownPaymentBoxes(const PaymentKey& key) {

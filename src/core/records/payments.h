@@ -38,9 +38,9 @@ std::optional<PaymentKey> checkPaymentEntry(const PaymentBoxes& boxes, const std
 
 // Gives the payment at `position` the new client, date and amount: it goes behind the client's
 // payments of its day, even when nothing changed, and the totals follow (same client: the
-// difference; another client: the amount moves). False, with nothing staged, when a total would
-// not fit.
-bool writeChangedPayment(store::Transaction& tx, store::RecordTable& payments, std::size_t position,
+// difference; another client: the amount moves). Returns its new position; nothing, with nothing
+// staged, when a total would not fit.
+std::optional<std::size_t> writeChangedPayment(store::Transaction& tx, store::RecordTable& payments, std::size_t position,
                          const PaymentKey& entry);
 
 // The selection part of the change and delete dialogs: client list, date list, Display.

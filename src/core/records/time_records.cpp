@@ -72,13 +72,14 @@ std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::M
   return result;
 }
 
-void writeChangedTimeRecord(store::RecordTable& table, std::size_t position, const TimeEntry& entry,
+std::size_t writeChangedTimeRecord(store::RecordTable& table, std::size_t position, const TimeEntry& entry,
                             const TimeRecord& before) {
   TimeRecord record = entry.record;
   if (entry.rateUnchanged) record.rate = before.rate;
   const store::Key newKey = toKey(entry.key);
   if (table.layout().order(table.keyAt(position), newKey) != 0) position = table.changeKey(position, newKey);
   table.changeRecord(position, encodeTimeRecord(record));
+  return position;
 }
 
 TimeBoxes shownTimeBoxes(const RecordKey& key, const TimeRecord& record) {

@@ -31,8 +31,8 @@ std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::M
                                         dialog::Outcome& outcome);
 
 // Writes a changed record: in place when client, matter (by value) and day are unchanged, else at
-// the place its new key sorts to. Staged in `table`'s transaction.
-void writeChangedTimeRecord(store::RecordTable& table, std::size_t position, const TimeEntry& entry,
+// the place its new key sorts to. Staged in `table`'s transaction; returns its new position.
+std::size_t writeChangedTimeRecord(store::RecordTable& table, std::size_t position, const TimeEntry& entry,
                             const TimeRecord& before);
 
 // The boxes Display fills from a record: the rate as $1,250.00 or "none".
