@@ -138,9 +138,10 @@ TEST_F(TimeRecordTest, DisplayFindsTheChosenEntry) {
 }
 
 TEST_F(TimeRecordTest, ChangeWritesInPlaceOrMovesTheRecord) {
-  // Only the description: the data record alone changes.
+  // Only the description (and the matter typed as 12 for 012): the data record alone changes.
   auto before = test::snapshot(folder);
-  EXPECT_EQ(change("ACME", "012", {}, [](TimeBoxes& b) { b.description[1] = "more"; }).closing, dialog::Closing::Ok);
+  EXPECT_EQ(change("ACME", "012", {}, [](TimeBoxes& b) { b.description[1] = "more", b.matter = "12"; }).closing,
+            dialog::Closing::Ok);
   auto after = test::snapshot(folder);
   EXPECT_NE(after["TimeRecordData.Dat"], before["TimeRecordData.Dat"]);
   after.erase("TimeRecordData.Dat"), before.erase("TimeRecordData.Dat");
