@@ -26,6 +26,7 @@ Context makeContext(const CommandLine& line) {
   Context context;
   context.settings = platform::openSettingsStore(line.settingsFile);
   context.today = line.today.empty() ? services::SystemClock().today() : parseToday(line.today);
+  context.lastEntryDate = context.today;
   context.dataFilesPath =
       line.dataDir.empty() ? context.settings->readString(services::kDataFilesPath) : line.dataDir;
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);

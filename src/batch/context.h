@@ -1,4 +1,5 @@
-// What every vrk-batch action works with: settings, data directory, billing period, today.
+// What every vrk-batch action works with: settings, data directory, billing period, today and
+// the last entry date.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +19,8 @@ struct Context {
   std::string dataFilesPath;  // ends in a separator; empty when none is known
   std::string period;         // MMYYYY
   store::CalendarDate today;
+  // The date an add dialog offers: today, then the date of the last entry saved in this run.
+  store::CalendarDate lastEntryDate;
   std::optional<bool> answer;  // --yes / --no, for questions a document's checks may ask
 
   // The current billing period's folder; UsageError when no data directory is known.

@@ -58,6 +58,7 @@ const Registry& registry() {
     registerAttorneyActions(r);
     registerClientActions(r);
     registerMatterActions(r);
+    registerRecordActions(r);
     return r;
   }();
   return all;

@@ -11,5 +11,6 @@ void registerBackupActions(Registry& registry);  // backup and restore of the da
 void registerAttorneyActions(Registry& registry);  // attorneys and fee schedules
 void registerClientActions(Registry& registry);    // clients and client groups
 void registerMatterActions(Registry& registry);    // matters
+void registerRecordActions(Registry& registry);    // time, cost/credit and payment records
 
 }  // namespace vrk::batch
