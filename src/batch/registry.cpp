@@ -59,6 +59,7 @@ const Registry& registry() {
     registerClientActions(r);
     registerMatterActions(r);
     registerRecordActions(r);
+    registerReviewActions(r);
     return r;
   }();
   return all;

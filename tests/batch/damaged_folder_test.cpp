@@ -72,6 +72,27 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
        [](const auto& f) { std::filesystem::remove(f / "AttorneyInitials.Dat"); },
        {"do", "add-attorney", "initials=QQ", "rate-1=100"},
        "AttorneyInitials.Dat"},
+      // Billing records: a key or data file cut short, a flipped bit in a data slot.
+      {"time data file cut short",
+       [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordData.Dat", 5 * 265 + 100); },
+       {"do", "add-time-record", "client=ACME", "matter=1", "attorney=JD", "time=1"},
+       "TimeRecordData.Dat"},
+      {"time dates cut in a record",
+       [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordDatesArray.Dat", 4 * 8 + 3); },
+       {"do", "delete-time-record", "client=ACME", "matter=1"},
+       "TimeRecordDatesArray.Dat"},
+      {"cost/credit slot bit flipped",
+       [](const auto& f) {
+         std::string slots = readFile(f / "CostCreditRecordIndicesInUse.Dat");
+         slots[0] = static_cast<char>(slots[0] ^ 0x40);
+         writeFile(f / "CostCreditRecordIndicesInUse.Dat", slots);
+       },
+       {"do", "change-cost-credit-record", "client=ACME", "matter=1", "amount=5"},
+       "CostCreditRecordIndicesInUse.Dat"},
+      {"payment amounts cut short",
+       [](const auto& f) { std::filesystem::resize_file(f / "PaymentRecordAmountsArray.Dat", 12); },
+       {"do", "add-payment", "client=ACME", "amount=5"},
+       "PaymentRecordAmountsArray.Dat"},
       // A 1 TiB sparse code list is refused by its size, never read into memory.
       {"huge code list",
        [](const auto& f) { std::filesystem::resize_file(f / "ClientCodes.Dat", 1ULL << 40); }, addClient,

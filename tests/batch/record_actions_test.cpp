@@ -177,5 +177,56 @@ TEST_F(RecordActionsTest, FieldsNoBoxOrListCouldTakeAreUsageErrors) {
   EXPECT_EQ(snapshot(office), before);
 }
 
+TEST_F(RecordActionsTest, ReviewEditorsStepAndSaveTheShownRecord) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+    int status;
+  };
+  const Case cases[] = {
+      {{"review-time-records", "client=beta1", "steps=next,next,next,back,back"},
+       "next: 1 BETA1/3 07/05/2001 MKL 3.0 none Search and application\n"
+       "next: [information] END OF TIME RECORDS FOR CLIENT BETA1\n"
+       "next: 1 BETA1/3 07/05/2001 MKL 3.0 none Search and application\n"
+       "back: [information] BEGINNING OF TIME RECORDS FOR CLIENT BETA1\n"
+       "back: 1 BETA1/3 07/05/2001 MKL 3.0 none Search and application\nOK\n",
+       0},
+      // The save moves ACME/1's first record behind the other of 07/03.
+      {{"review-time-records", "client=ACME", "steps=next,next", "new-date=07/05/2001", "save=yes"},
+       "next: 1 ACME/0 07/02/2001 JD 1.0 none Retainer call\n"
+       "next: 2 ACME/1 07/03/2001 JD 2.5 none Drafted annual report / and board minutes\nOK\n",
+       0},
+      {{"review-cost-credit-records", "client=ACME", "steps=back", "amount=0", "save=yes"},
+       "back: 2 ACME/1 07/09/2001 credit $25.00 Courtesy discount\n"
+       "save: [error] INVALID COST/CREDIT ENTRY ENTER A NUMBER FROM $0.01 TO $99,999,999.99\nREFUSED\n",
+       1},
+      {{"review-payment-records", "client=ZED", "steps=next", "save=yes", "amount=5"},
+       "next: [information] NO PAYMENT RECORDS ARE PRESENT FOR THIS CLIENT\n"
+       "save: [information] A RECORD MUST BE DISPLAYED  BEFORE IT CAN BE CHANGED\nREFUSED\n",
+       1},
+      {{"review-payment-records", "client=BETA1", "steps=next", "new-client=ACME", "save=yes"},
+       "next: 1 BETA1 07/20/2001 $1,500.00\nOK\n", 0},
+      {{"review-matters", "client=ACME", "steps=back", "new-matter=20", "save=yes"},
+       "back: 2 ACME/012 02/14/2001 AB schedule 2 hours 10.0 fees $1,750.00 costs $0.00 credits $25.00 "
+       "Lease dispute / Harbor Road premises\nOK\n",
+       0},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"do"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const auto result = batch(args);
+    EXPECT_EQ(result.out, c.out) << c.args[0];
+    EXPECT_EQ(result.status, c.status) << c.args[0];
+  }
+  // The moved record stands behind the other of 07/03; the renumbered matter took its record along.
+  EXPECT_EQ(listing("time", "ACME"),
+            "  1  0      07/02/2001  slot 4    JD     1.0        none  Retainer call\n"
+            "  2  1      07/03/2001  slot 2    AB     0.3       $0.00  Telephone call - no charge\n"
+            "  3  1      07/05/2001  slot 0    JD     2.5        none  Drafted annual report / and board minutes\n"
+            "  4  20     07/10/2001  slot 1    AB    1.25   $1,250.00  Court appearance / special rate\n");
+  EXPECT_EQ(listing("payment", "ACME"), "  1  07/15/2001         $500.00\n  2  07/20/2001       $1,500.00\n");
+  EXPECT_EQ(batch({"do", "review-time-records", "client=ACME", "steps=next,sideways"}).status, 2);
+}
+
 }  // namespace
 }  // namespace vrk::test

@@ -12,5 +12,6 @@ void registerAttorneyActions(Registry& registry);  // attorneys and fee schedule
 void registerClientActions(Registry& registry);    // clients and client groups
 void registerMatterActions(Registry& registry);    // matters
 void registerRecordActions(Registry& registry);    // time, cost/credit and payment records
+void registerReviewActions(Registry& registry);    // the review-and-change editors
 
 }  // namespace vrk::batch

@@ -1,5 +1,6 @@
 // vrk-batch: add-matter, change-matter, delete-matter and the matter-data print-out.
 #include "batch/actions/actions.h"
+#include "batch/actions/edit_fields.h"
 #include "batch/registry.h"
 #include "core/document/date_text.h"
 #include "core/matters/add_matter.h"
@@ -24,13 +25,6 @@ std::vector<std::string> fieldNames(std::vector<std::string> first,
 
 using rules::capitals;
 
-store::CalendarDate dateField(const FieldValues& fields, const std::string& name) {
-  const std::string text = fields.get(name);
-  const auto date = document::parseRecordDate(text, document::DateForm::Loose);
-  if (!date) throw UsageError(name + " needs a date as MM/DD/YYYY, not " + text);
-  return *date;
-}
-
 std::string maskedField(const FieldValues& fields, const std::string& name, bool hours) {
   const auto text = hours ? rules::hoursBoxText(fields.get(name))
                           : rules::amountBoxText(fields.get(name), rules::ExtraDecimals::ZerosDropped);
@@ -40,18 +34,6 @@ std::string maskedField(const FieldValues& fields, const std::string& name, bool
   return *text;
 }
 
-// The record boxes given on the command line replace what the dialog shows.
-void applyRecordFields(const FieldValues& fields, matters::MatterBoxes& boxes) {
-  boxes.description.resize(matters::kDescriptionLines);
-  for (std::size_t i = 0; i < matters::kDescriptionLines; ++i) {
-    const std::string name = "description-" + std::to_string(i + 1);
-    if (fields.has(name)) boxes.description[i] = fields.get(name);
-  }
-  if (fields.has("date-created")) boxes.dateCreated = dateField(fields, "date-created");
-  if (fields.has("attorney")) boxes.attorney = capitals(fields.get("attorney"));
-  if (fields.has("fee-schedule")) boxes.feeSchedule = fields.get("fee-schedule");
-}
-
 ActionResult addMatter(Context& context, const FieldValues& fields, dialog::Prompter&) {
   matters::AddMatter logic(context.folder());
   matters::MatterBoxes boxes;
@@ -59,7 +41,7 @@ ActionResult addMatter(Context& context, const FieldValues& fields, dialog::Prom
   boxes.number = fields.get("matter");
   boxes.dateCreated = context.today;
   if (logic.lists().scheduleCount > 0) boxes.feeSchedule = "1";  // the first number is preselected
-  applyRecordFields(fields, boxes);
+  applyMatterEdits(fields, boxes);
   boxes.hours = maskedField(fields, "hours-to-date", true);
   boxes.fees = maskedField(fields, "fees-to-date", false);
   boxes.costs = maskedField(fields, "costs-to-date", false);
@@ -77,15 +59,7 @@ ActionResult changeMatter(Context& context, const FieldValues& fields, dialog::P
   dialog::Outcome shown = displaySelection(logic.selection(), fields);
   if (!logic.selection().displayed()) return {shown, {}};
   matters::MatterBoxes boxes = logic.selection().displayedBoxes();
-  if (fields.has("new-client")) boxes.client = capitals(fields.get("new-client"));
-  if (fields.has("new-matter")) boxes.number = fields.get("new-matter");
-  applyRecordFields(fields, boxes);
-  const std::pair<const char*, std::string*> typed[] = {{"hours-to-date", &boxes.hours},
-                                                        {"fees-to-date", &boxes.fees},
-                                                        {"costs-to-date", &boxes.costs},
-                                                        {"credits-to-date", &boxes.credits}};
-  for (const auto& [name, box] : typed)
-    if (fields.has(name)) *box = fields.get(name);
+  applyMatterEdits(fields, boxes);
   return {logic.save(boxes), {}};
 }
 

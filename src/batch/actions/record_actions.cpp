@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/actions/actions.h"
+#include "batch/actions/edit_fields.h"
 #include "batch/registry.h"
 #include "core/document/date_text.h"
 #include "core/records/cost_credit_records.h"
@@ -17,15 +18,6 @@ namespace vrk::batch {
 namespace {
 
 using rules::capitals;
-
-// A date field typed as MM/DD/YYYY; nothing when it was not given (or given empty).
-std::optional<store::CalendarDate> dateField(const FieldValues& fields, const std::string& name) {
-  const std::string text = fields.get(name);
-  if (text.empty()) return std::nullopt;
-  const auto date = document::parseRecordDate(text, document::DateForm::Loose);
-  if (!date) throw UsageError(name + " needs a date as MM/DD/YYYY, not " + text);
-  return date;
-}
 
 // Which entry of the date list to choose: date-entry=N counts from 1; the first when not given.
 std::size_t dateEntryField(const FieldValues& fields) {
@@ -55,31 +47,7 @@ records::DateChoice chosenDate(const std::vector<std::string>& entries, std::siz
   return {entries[index], index};
 }
 
-std::int32_t kindField(const FieldValues& fields, std::int32_t shown) {
-  const std::string value = fields.get("kind");
-  if (value.empty()) return shown;
-  if (value == "cost") return records::kCost;
-  if (value == "credit") return records::kCredit;
-  throw UsageError("kind needs cost or credit, not " + value);
-}
-
-// description-1 .. description-N given replace the lines shown; the others stay.
-void applyDescription(const FieldValues& fields, std::vector<std::string>& lines, std::size_t count) {
-  lines.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string name = "description-" + std::to_string(i + 1);
-    if (fields.has(name)) lines[i] = fields.get(name);
-  }
-}
-
-std::vector<std::string> descriptionNames(std::size_t count) {
-  std::vector<std::string> names;
-  for (std::size_t i = 1; i <= count; ++i) names.push_back("description-" + std::to_string(i));
-  return names;
-}
-
-std::vector<std::string> fieldNames(std::vector<std::string> names, std::size_t descriptionLines) {
-  const auto more = descriptionNames(descriptionLines);
+std::vector<std::string> fieldNames(std::vector<std::string> names, const std::vector<std::string>& more) {
   names.insert(names.end(), more.begin(), more.end());
   return names;
 }
@@ -102,35 +70,25 @@ dialog::Outcome displayPayment(records::PaymentSelection& selection, const Field
 
 // Time records.
 
-void applyTimeFields(const FieldValues& fields, records::TimeBoxes& boxes) {
-  if (fields.has("attorney")) boxes.attorney = capitals(fields.get("attorney"));
-  if (fields.has("time")) boxes.time = fields.get("time");
-  if (fields.has("billing-rate")) boxes.rate = fields.get("billing-rate");
-  applyDescription(fields, boxes.description, records::kTimeDescriptionLines);
-}
-
 ActionResult addTimeRecord(Context& context, const FieldValues& fields, dialog::Prompter&) {
   records::TimeBoxes boxes;
   boxes.client = capitals(fields.get("client"));
   boxes.matter = fields.get("matter");
-  boxes.date = dateField(fields, "date").value_or(context.lastEntryDate);
+  boxes.date = optionalDate(fields, "date").value_or(context.lastEntryDate);
   boxes.rate = "$";  // what the rate box holds until something is typed
-  applyTimeFields(fields, boxes);
+  applyTimeEdits(fields, boxes);
   records::AddTimeRecord logic(context.folder());
   return {logic.save(boxes, context.lastEntryDate), {}};
 }
 
 ActionResult changeTimeRecord(Context& context, const FieldValues& fields, dialog::Prompter&) {
   const std::size_t entry = dateEntryField(fields);
-  const auto newDate = dateField(fields, "new-date");
+  optionalDate(fields, "new-date");  // a bad date is a usage error before anything is read
   records::ChangeTimeRecord logic(context.folder());
   dialog::Outcome shown = displayRecord(logic.selection(), fields, entry);
   if (!logic.selection().selected()) return {shown, {}};
   records::TimeBoxes boxes = logic.shownBoxes();
-  if (fields.has("new-client")) boxes.client = capitals(fields.get("new-client"));
-  if (fields.has("new-matter")) boxes.matter = fields.get("new-matter");
-  if (newDate) boxes.date = *newDate;
-  applyTimeFields(fields, boxes);
+  applyTimeEdits(fields, boxes);
   return {logic.save(boxes, context.lastEntryDate), {}};
 }
 
@@ -144,36 +102,27 @@ ActionResult deleteTimeRecord(Context& context, const FieldValues& fields, dialo
 
 // Cost/credit records.
 
-void applyCostCreditFields(const FieldValues& fields, records::CostCreditBoxes& boxes) {
-  boxes.kind = kindField(fields, boxes.kind);
-  if (fields.has("amount")) boxes.amount = fields.get("amount");
-  applyDescription(fields, boxes.description, records::kCostCreditDescriptionLines);
-}
-
 ActionResult addCostCreditRecord(Context& context, const FieldValues& fields, dialog::Prompter&) {
   records::CostCreditBoxes boxes;
   boxes.client = capitals(fields.get("client"));
   boxes.matter = fields.get("matter");
-  boxes.date = dateField(fields, "date").value_or(context.lastEntryDate);
+  boxes.date = optionalDate(fields, "date").value_or(context.lastEntryDate);
   boxes.kind = records::kCost;  // the button chosen when the dialog opens
   boxes.amount = "$";
-  applyCostCreditFields(fields, boxes);
+  applyCostCreditEdits(fields, boxes);
   records::AddCostCreditRecord logic(context.folder());
   return {logic.save(boxes, context.lastEntryDate), {}};
 }
 
 ActionResult changeCostCreditRecord(Context& context, const FieldValues& fields, dialog::Prompter&) {
   const std::size_t entry = dateEntryField(fields);
-  const auto newDate = dateField(fields, "new-date");
-  kindField(fields, records::kCost);  // a bad kind is a usage error before anything is read
+  optionalDate(fields, "new-date");   // a bad date or kind is a usage error before anything is read
+  kindField(fields, records::kCost);
   records::ChangeCostCreditRecord logic(context.folder());
   dialog::Outcome shown = displayRecord(logic.selection(), fields, entry);
   if (!logic.selection().selected()) return {shown, {}};
   records::CostCreditBoxes boxes = logic.shownBoxes();
-  if (fields.has("new-client")) boxes.client = capitals(fields.get("new-client"));
-  if (fields.has("new-matter")) boxes.matter = fields.get("new-matter");
-  if (newDate) boxes.date = *newDate;
-  applyCostCreditFields(fields, boxes);
+  applyCostCreditEdits(fields, boxes);
   return {logic.save(boxes, context.lastEntryDate), {}};
 }
 
@@ -190,7 +139,7 @@ ActionResult deleteCostCreditRecord(Context& context, const FieldValues& fields,
 ActionResult addPayment(Context& context, const FieldValues& fields, dialog::Prompter&) {
   records::PaymentBoxes boxes;
   boxes.client = capitals(fields.get("client"));
-  boxes.date = dateField(fields, "date").value_or(context.lastEntryDate);
+  boxes.date = optionalDate(fields, "date").value_or(context.lastEntryDate);
   boxes.amount = fields.has("amount") ? fields.get("amount") : "$";
   records::AddPayment logic(context.folder());
   return {logic.save(boxes, context.lastEntryDate), {}};
@@ -198,14 +147,12 @@ ActionResult addPayment(Context& context, const FieldValues& fields, dialog::Pro
 
 ActionResult changePayment(Context& context, const FieldValues& fields, dialog::Prompter&) {
   const std::size_t entry = dateEntryField(fields);
-  const auto newDate = dateField(fields, "new-date");
+  optionalDate(fields, "new-date");  // a bad date is a usage error before anything is read
   records::ChangePayment logic(context.folder());
   dialog::Outcome shown = displayPayment(logic.selection(), fields, entry);
   if (!logic.selection().selected()) return {shown, {}};
   records::PaymentBoxes boxes = logic.shownBoxes();
-  if (fields.has("new-client")) boxes.client = capitals(fields.get("new-client"));
-  if (newDate) boxes.date = *newDate;
-  if (fields.has("amount")) boxes.amount = fields.get("amount");
+  applyPaymentEdits(fields, boxes);
   return {logic.save(boxes), {}};
 }
 
@@ -249,16 +196,14 @@ void registerRecordActions(Registry& registry) {
       Action{{"add-time-record",
               "Add A Time Record (date MM/DD/YYYY, default the last entry date; time in hours; "
               "billing-rate left out keeps the box's \"$\": the fee schedule's rate)",
-              fieldNames({"client", "matter", "date", "attorney", "time", "billing-rate"}, timeLines),
+              fieldNames({"client", "matter", "date", "attorney", "time", "billing-rate"}, descriptionNames(timeLines)),
               "Add A Time Record"},
              addTimeRecord});
   registry.add(Action{{"change-time-record",
                        "Change A Time Record: " + selected +
                            ", then saves the fields given (new-client, new-matter, new-date: a new "
                            "key); the others keep what Display showed",
-                       fieldNames({"client", "matter", "date-entry", "new-client", "new-matter", "new-date",
-                                   "attorney", "time", "billing-rate"},
-                                  timeLines),
+                       fieldNames({"client", "matter", "date-entry"}, timeEditNames()),
                        "Change A Time Record"},
                       changeTimeRecord});
   registry.add(Action{{"delete-time-record",
@@ -271,14 +216,13 @@ void registerRecordActions(Registry& registry) {
       {"add-cost-credit-record",
        "Add A Cost/Credit Record (kind cost|credit, default cost; date MM/DD/YYYY, default the "
        "last entry date; plain amount)",
-       fieldNames({"client", "matter", "date", "kind", "amount"}, costLines), "Add A Cost/Credit Record"},
+       fieldNames({"client", "matter", "date", "kind", "amount"}, descriptionNames(costLines)),
+       "Add A Cost/Credit Record"},
       addCostCreditRecord});
   registry.add(Action{{"change-cost-credit-record",
                        "Change A Cost/Credit Record: " + selected +
                            ", then saves the fields given (new-client, new-matter, new-date: a new key)",
-                       fieldNames({"client", "matter", "date-entry", "new-client", "new-matter", "new-date",
-                                   "kind", "amount"},
-                                  costLines),
+                       fieldNames({"client", "matter", "date-entry"}, costCreditEditNames()),
                        "Change A Cost/Credit Record"},
                       changeCostCreditRecord});
   registry.add(Action{{"delete-cost-credit-record",
@@ -296,7 +240,7 @@ void registerRecordActions(Registry& registry) {
                       addPayment});
   registry.add(Action{{"change-payment",
                        "Change A Client Payment Record: " + payment + ", then saves the fields given",
-                       {"client", "date-entry", "new-client", "new-date", "amount"},
+                       fieldNames({"client", "date-entry"}, paymentEditNames()),
                        "Change A Client Payment Record"},
                       changePayment});
   registry.add(Action{{"delete-payment",
