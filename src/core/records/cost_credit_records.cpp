@@ -107,15 +107,10 @@ dialog::Outcome ChangeCostCreditRecord::save(const CostCreditBoxes& boxes, store
   if (!selected) return outcome.information(message::kRecordNotDisplayed);
   const auto entry = checkCostCreditEntry(boxes, lists_, Entry::Change, &selected->key.client, outcome);
   if (!entry) return outcome;
-  store::Transaction tx(folder_);
-  store::RecordTable table(store::costCreditRecordTable(), tx);
-  const auto position = selection_.locate(table);
-  if (!position) return outcome.error(message::kRecordGone);
-  writeChangedCostCreditRecord(table, *position, *entry);
-  tx.commit();
-  lastEntryDate = boxes.date;
-  selection_.forget();
-  outcome.closing = dialog::Closing::Ok;
+  outcome = selection_.saveSelected(std::move(outcome), [&](store::RecordTable& table, std::size_t position) {
+    writeChangedCostCreditRecord(table, position, *entry);
+  });
+  if (outcome.closed()) lastEntryDate = boxes.date;
   return outcome;
 }
 

@@ -33,23 +33,49 @@ std::vector<std::string> presentClients(const std::filesystem::path& folder, con
 
 }  // namespace
 
-TimeRecordEditor::TimeRecordEditor(std::filesystem::path folder)
-    : EditorBase(std::move(folder), browseTexts(RecordKind::Time)), lists_(loadLists(folder_)) {
-  clients_ = presentClients(folder_, store::timeRecordTable());
+BillingRecordEditor::BillingRecordEditor(std::filesystem::path folder, RecordKind kind)
+    : EditorBase(std::move(folder), browseTexts(kind)), kind_(kind), lists_(loadLists(folder_)) {
+  clients_ = presentClients(folder_, tableLayout(kind_));
 }
+
+bool BillingRecordEditor::stepTo(Direction direction, const std::string& client, dialog::Outcome& outcome) {
+  position_.reset();
+  if (!rules::isClientCode(client)) {
+    outcome.error(message::kClientCodeRule);
+    return false;
+  }
+  store::Transaction tx(folder_);
+  const store::RecordTable table(tableLayout(kind_), tx);
+  position_ = browser_.step(direction, client, clientRun(table, client), outcome);
+  if (!position_) return false;
+  key_ = keyAt(table, *position_);
+  record_ = table.readRecord(*position_);
+  return true;
+}
+
+dialog::Outcome BillingRecordEditor::writeShown(
+    dialog::Outcome outcome, const Progress& progress,
+    const std::function<std::size_t(store::RecordTable&, std::size_t)>& write) {
+  report(progress, 1);
+  store::Transaction tx(folder_);
+  store::RecordTable table(tableLayout(kind_), tx);
+  if (*position_ >= table.size() || keyAt(table, *position_) != key_) return outcome.error(message::kRecordGone);
+  const std::size_t now = write(table, *position_);
+  report(progress, 2);
+  tx.commit();
+  browser_.moved(*position_, now);
+  position_.reset();
+  report(progress, 3);
+  return outcome;
+}
+
+TimeRecordEditor::TimeRecordEditor(std::filesystem::path folder)
+    : BillingRecordEditor(std::move(folder), RecordKind::Time) {}
 
 dialog::Outcome TimeRecordEditor::step(Direction direction, const std::string& client) {
   dialog::Outcome outcome;
   shown_.reset();
-  position_.reset();
-  if (!rules::isClientCode(client)) return outcome.error(message::kClientCodeRule);
-  store::Transaction tx(folder_);
-  const store::RecordTable table(store::timeRecordTable(), tx);
-  position_ = browser_.step(direction, client, clientRun(table, client), outcome);
-  if (!position_) return outcome;
-  key_ = keyAt(table, *position_);
-  record_ = table.readRecord(*position_);
-  shown_ = shownTimeBoxes(key_, decodeTimeRecord(record_));
+  if (stepTo(direction, client, outcome)) shown_ = shownTimeBoxes(key_, decodeTimeRecord(record_));
   return outcome;
 }
 
@@ -58,36 +84,21 @@ dialog::Outcome TimeRecordEditor::save(const TimeBoxes& boxes, const Progress& p
   if (!position_) return outcome.information(message::kRecordNotDisplayed);
   const auto entry = checkTimeEntry(boxes, lists_, Entry::Change, &key_.client, message::kEditorRate, outcome);
   if (!entry) return outcome;
-  report(progress, 1);
-  store::Transaction tx(folder_);
-  store::RecordTable table(store::timeRecordTable(), tx);
-  if (*position_ >= table.size() || keyAt(table, *position_) != key_) return outcome.error(message::kRecordGone);
-  const std::size_t now = writeChangedTimeRecord(table, *position_, *entry, decodeTimeRecord(record_));
-  report(progress, 2);
-  tx.commit();
-  browser_.moved(*position_, now);
-  shown_.reset();
-  position_.reset();
-  report(progress, 3);
+  const TimeRecord before = decodeTimeRecord(record_);
+  outcome = writeShown(std::move(outcome), progress, [&](store::RecordTable& table, std::size_t position) {
+    return writeChangedTimeRecord(table, position, *entry, before);
+  });
+  if (!position_) shown_.reset();
   return outcome;
 }
 
 CostCreditRecordEditor::CostCreditRecordEditor(std::filesystem::path folder)
-    : EditorBase(std::move(folder), browseTexts(RecordKind::CostCredit)), lists_(loadLists(folder_)) {
-  clients_ = presentClients(folder_, store::costCreditRecordTable());
-}
+    : BillingRecordEditor(std::move(folder), RecordKind::CostCredit) {}
 
 dialog::Outcome CostCreditRecordEditor::step(Direction direction, const std::string& client) {
   dialog::Outcome outcome;
   shown_.reset();
-  position_.reset();
-  if (!rules::isClientCode(client)) return outcome.error(message::kClientCodeRule);
-  store::Transaction tx(folder_);
-  const store::RecordTable table(store::costCreditRecordTable(), tx);
-  position_ = browser_.step(direction, client, clientRun(table, client), outcome);
-  if (!position_) return outcome;
-  key_ = keyAt(table, *position_);
-  shown_ = shownCostCreditBoxes(key_, decodeCostCreditRecord(table.readRecord(*position_)));
+  if (stepTo(direction, client, outcome)) shown_ = shownCostCreditBoxes(key_, decodeCostCreditRecord(record_));
   return outcome;
 }
 
@@ -96,17 +107,10 @@ dialog::Outcome CostCreditRecordEditor::save(const CostCreditBoxes& boxes, const
   if (!position_) return outcome.information(message::kRecordNotDisplayed);
   const auto entry = checkCostCreditEntry(boxes, lists_, Entry::Change, &key_.client, outcome);
   if (!entry) return outcome;
-  report(progress, 1);
-  store::Transaction tx(folder_);
-  store::RecordTable table(store::costCreditRecordTable(), tx);
-  if (*position_ >= table.size() || keyAt(table, *position_) != key_) return outcome.error(message::kRecordGone);
-  const std::size_t now = writeChangedCostCreditRecord(table, *position_, *entry);
-  report(progress, 2);
-  tx.commit();
-  browser_.moved(*position_, now);
-  shown_.reset();
-  position_.reset();
-  report(progress, 3);
+  outcome = writeShown(std::move(outcome), progress, [&](store::RecordTable& table, std::size_t position) {
+    return writeChangedCostCreditRecord(table, position, *entry);
+  });
+  if (!position_) shown_.reset();
   return outcome;
 }
 

@@ -39,33 +39,46 @@ class EditorBase {
   std::optional<std::size_t> position_;  // the shown record's position
 };
 
-class TimeRecordEditor : public EditorBase {
+// The time and cost/credit editors' shared part: a step reads the shown record's key and bytes; a
+// save writes the checked entry over it when it still stands where it was shown.
+class BillingRecordEditor : public EditorBase {
+ public:
+  const matters::MatterLists& lists() const { return lists_; }
+
+ protected:
+  BillingRecordEditor(std::filesystem::path folder, RecordKind kind);
+  // True when the step shows a record (`key_` and `record_` hold it).
+  bool stepTo(Direction direction, const std::string& client, dialog::Outcome& outcome);
+  // `write` puts the entry over the record at a position and returns where the record stands then.
+  dialog::Outcome writeShown(dialog::Outcome outcome, const Progress& progress,
+                             const std::function<std::size_t(store::RecordTable&, std::size_t)>& write);
+
+  RecordKind kind_;
+  matters::MatterLists lists_;
+  RecordKey key_;
+  std::string record_;
+};
+
+class TimeRecordEditor : public BillingRecordEditor {
  public:
   explicit TimeRecordEditor(std::filesystem::path folder);
-  const matters::MatterLists& lists() const { return lists_; }
   dialog::Outcome step(Direction direction, const std::string& client);
   const std::optional<TimeBoxes>& shown() const { return shown_; }
   dialog::Outcome save(const TimeBoxes& boxes, const Progress& progress = {});
 
  private:
-  matters::MatterLists lists_;
   std::optional<TimeBoxes> shown_;
-  RecordKey key_;
-  std::string record_;
 };
 
-class CostCreditRecordEditor : public EditorBase {
+class CostCreditRecordEditor : public BillingRecordEditor {
  public:
   explicit CostCreditRecordEditor(std::filesystem::path folder);
-  const matters::MatterLists& lists() const { return lists_; }
   dialog::Outcome step(Direction direction, const std::string& client);
   const std::optional<CostCreditBoxes>& shown() const { return shown_; }
   dialog::Outcome save(const CostCreditBoxes& boxes, const Progress& progress = {});
 
  private:
-  matters::MatterLists lists_;
   std::optional<CostCreditBoxes> shown_;
-  RecordKey key_;
 };
 
 class PaymentRecordEditor : public EditorBase {

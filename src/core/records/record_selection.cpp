@@ -84,18 +84,22 @@ std::optional<std::size_t> RecordSelection::locate(const store::RecordTable& tab
   return p;
 }
 
-dialog::Outcome RecordSelection::removeSelected() {
-  dialog::Outcome outcome;
-  if (!selected_) return outcome.information(kindTexts(kind_).deleteNotDisplayed);
+dialog::Outcome RecordSelection::saveSelected(dialog::Outcome outcome,
+                                              const std::function<void(store::RecordTable&, std::size_t)>& write) {
   store::Transaction tx(folder_);
   store::RecordTable table(tableLayout(kind_), tx);
   const auto position = locate(table);
   if (!position) return outcome.error(message::kRecordGone);
-  table.remove(*position);
+  write(table, *position);
   tx.commit();
   selected_.reset();
   outcome.closing = dialog::Closing::Ok;
   return outcome;
+}
+
+dialog::Outcome RecordSelection::removeSelected() {
+  if (!selected_) return dialog::Outcome{}.information(kindTexts(kind_).deleteNotDisplayed);
+  return saveSelected({}, [](store::RecordTable& table, std::size_t position) { table.remove(position); });
 }
 
 }  // namespace vrk::records

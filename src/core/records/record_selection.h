@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,11 @@ class RecordSelection {
   // The selected record's position in a freshly loaded table, when it still stands there with the
   // same key and data slot.
   std::optional<std::size_t> locate(const store::RecordTable& table) const;
+
+  // Save of a change whose entry has passed its checks: `write` puts it over the selected record
+  // in one transaction (closing the dialog); a record changed meanwhile is refused.
+  dialog::Outcome saveSelected(dialog::Outcome outcome,
+                               const std::function<void(store::RecordTable&, std::size_t)>& write);
 
   // Delete: removes the selected record in one transaction (closing the dialog); with nothing
   // displayed, the table's "must be displayed" message and nothing written.

@@ -123,15 +123,11 @@ dialog::Outcome ChangeTimeRecord::save(const TimeBoxes& boxes, store::CalendarDa
   if (!selected) return outcome.information(message::kRecordNotDisplayed);
   const auto entry = checkTimeEntry(boxes, lists_, Entry::Change, &selected->key.client, message::kRate, outcome);
   if (!entry) return outcome;
-  store::Transaction tx(folder_);
-  store::RecordTable table(store::timeRecordTable(), tx);
-  const auto position = selection_.locate(table);
-  if (!position) return outcome.error(message::kRecordGone);
-  writeChangedTimeRecord(table, *position, *entry, decodeTimeRecord(selected->record));
-  tx.commit();
-  lastEntryDate = boxes.date;
-  selection_.forget();
-  outcome.closing = dialog::Closing::Ok;
+  const TimeRecord before = decodeTimeRecord(selected->record);
+  outcome = selection_.saveSelected(std::move(outcome), [&](store::RecordTable& table, std::size_t position) {
+    writeChangedTimeRecord(table, position, *entry, before);
+  });
+  if (outcome.closed()) lastEntryDate = boxes.date;
   return outcome;
 }
 
