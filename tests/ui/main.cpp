@@ -12,6 +12,7 @@ std::unique_ptr<QObject> makeClientDialogsTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
 std::unique_ptr<QObject> makeMaskedEditTest();
 std::unique_ptr<QObject> makeMatterDialogsTest();
+std::unique_ptr<QObject> makeRecordDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
 }  // namespace vrk::ui
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
       vrk::ui::makeHelpPagesTest,
       vrk::ui::makeMaskedEditTest,
       vrk::ui::makeMatterDialogsTest,
+      vrk::ui::makeRecordDialogsTest,
       vrk::ui::makeShellTest,
   };
   int failures = 0;

@@ -54,9 +54,16 @@ void VrkDialog::prepareKeyboard() {
   for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
   if (preferred) preferred->setDefault(true);
   display_ = findChild<QPushButton*>(QStringLiteral("DisplayButton"));
-  if (display_)
-    for (auto* box : findChildren<QComboBox*>())
-      if (box->lineEdit()) box->lineEdit()->installEventFilter(this);
+  // The boxes before the Display button in the Tab chain are the selection part: Enter there
+  // displays. An edit part after it keeps Enter for the default button, so Enter in its boxes
+  // saves instead of displaying the record again over the user's changes.
+  if (display_) {
+    for (QWidget* w = nextInFocusChain(); w && w != this && w != display_; w = w->nextInFocusChain()) {
+      auto* box = qobject_cast<QComboBox*>(w);
+      if (!box && w->parentWidget()) box = qobject_cast<QComboBox*>(w->parentWidget());
+      if (box && box->lineEdit()) box->lineEdit()->installEventFilter(this);
+    }
+  }
 }
 
 bool VrkDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@ void registerCommandDialogs(Application& app, AppServices& services) {
   registerAttorneyDialogs(app, services);
   registerClientDialogs(app, services);
   registerMatterDialogs(app, services);
+  registerRecordDialogs(app, services);
 }
 
 }  // namespace vrk::ui

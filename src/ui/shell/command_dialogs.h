@@ -18,6 +18,7 @@ void registerCommandDialogs(Application& app, AppServices& services);
 void registerAttorneyDialogs(Application& app, AppServices& services);
 void registerClientDialogs(Application& app, AppServices& services);
 void registerMatterDialogs(Application& app, AppServices& services);
+void registerRecordDialogs(Application& app, AppServices& services);
 
 // Registers one made dialog under its class name; its window title becomes the label of the
 // main-window command that opens it ("Add A New Client").
