@@ -193,7 +193,10 @@ class RecordDialogsTest : public QObject {
     QCOMPARE(items(combo(form, "SelectDateComboBox")), texts({"07/02/2001"}));
     typeAndLeave(combo(form, "SelectMatterComboBox"), QStringLiteral("1"));
     QCOMPARE(items(combo(form, "SelectDateComboBox")), texts({"07/03/2001", "07/03/2001"}));
-    click(form, "DisplayButton");  // the first of the two
+    // Tab to Display and Enter: the focused button, not the default Save (the first of the two dates).
+    auto* display = child<QPushButton>(form, "DisplayButton");
+    display->setFocus();
+    QTest::keyClick(display, Qt::Key_Return);
     QVERIFY(editClient->isEnabled());
     QCOMPARE(editClient->currentText(), QStringLiteral("ACME"));
     QCOMPARE(combo(form, "MatterNumberComboBox")->currentText(), QStringLiteral("1"));

@@ -51,7 +51,8 @@ void VrkDialog::prepareKeyboard() {
     if (!preferred && std::string_view(name) != "DisplayButton" && std::string_view(name) != "CancelButton")
       preferred = button;
   }
-  for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+  // A button reached with Tab is the one Enter presses; elsewhere Enter presses the preferred one.
+  for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
   if (preferred) preferred->setDefault(true);
   display_ = findChild<QPushButton*>(QStringLiteral("DisplayButton"));
   // The boxes before the Display button in the Tab chain are the selection part: Enter there

@@ -28,6 +28,8 @@ SelectionPart::SelectionPart(Lists lists, const QString& dateLabel, QWidget* par
     row->addWidget(matter_);
   }
   date_ = namedComboBox("SelectDateComboBox", this);
+  date_->setMinimumContentsLength(10);  // MM/DD/YYYY whole
+  date_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   row->addWidget(new QLabel(dateLabel, this));
   row->addWidget(date_);
   display_ = namedButton(QStringLiteral("Display"), "DisplayButton", this);
