@@ -13,6 +13,7 @@ std::unique_ptr<QObject> makeHelpPagesTest();
 std::unique_ptr<QObject> makeMaskedEditTest();
 std::unique_ptr<QObject> makeMatterDialogsTest();
 std::unique_ptr<QObject> makeRecordDialogsTest();
+std::unique_ptr<QObject> makeEditorDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
 }  // namespace vrk::ui
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
       vrk::ui::makeMaskedEditTest,
       vrk::ui::makeMatterDialogsTest,
       vrk::ui::makeRecordDialogsTest,
+      vrk::ui::makeEditorDialogsTest,
       vrk::ui::makeShellTest,
   };
   int failures = 0;

@@ -1,3 +1,4 @@
+#include "ui/editors/editor_dialogs.h"
 #include "ui/shell/command_dialogs.h"
 
 #include "core/shell/commands.h"
@@ -20,6 +21,7 @@ void registerCommandDialogs(Application& app, AppServices& services) {
   registerClientDialogs(app, services);
   registerMatterDialogs(app, services);
   registerRecordDialogs(app, services);
+  registerEditorDialogs(app, services);
 }
 
 }  // namespace vrk::ui
