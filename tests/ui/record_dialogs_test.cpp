@@ -24,6 +24,7 @@
 #include "core/rules/decimal_value.h"
 #include "core/store/tables.h"
 #include "support/temp_folder.h"
+#include "ui/common/description_box.h"
 #include "ui/common/message_boxes.h"
 #include "ui/modal_driver.h"
 #include "ui/records/add_client_payment_form.h"
@@ -33,7 +34,6 @@
 #include "ui/records/delete_client_payment_form.h"
 #include "ui/records/delete_cost_credit_record_form.h"
 #include "ui/records/delete_time_record_form.h"
-#include "ui/records/description_box.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
 #include "ui/test_services.h"
@@ -351,7 +351,7 @@ class RecordDialogsTest : public QObject {
   void aDescriptionBoxNeverHoldsMoreLinesThanTheRecord() {
     for (const int lines : {int(records::kTimeDescriptionLines), int(records::kCostCreditDescriptionLines)}) {
       QWidget window;
-      auto* box = recordforms::descriptionBox("DescriptionMemo", lines, &window);
+      auto* box = descriptionBox("DescriptionMemo", lines, &window);
       for (int i = 1; i <= lines + 1; ++i) {
         QTest::keyClicks(box, QString::number(i));
         QTest::keyClick(box, Qt::Key_Return);  // refused after the last line

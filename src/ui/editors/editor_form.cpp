@@ -9,6 +9,7 @@
 
 #include "ui/common/capitals.h"
 #include "ui/matters/matter_widgets.h"
+#include "ui/records/record_widgets.h"
 
 namespace vrk::ui {
 namespace {
@@ -17,11 +18,9 @@ constexpr int kSaveSteps = 3;  // checked, staged, committed
 
 }  // namespace
 
-EditorForm::EditorForm(AppServices& services, QWidget* parent, const QString& objectName, const QString& heading,
-                       editors::EditPart* part)
-    : VrkDialog(services, parent), client_(namedComboBox("SelectClientComboBox", this)), part_(part) {
-  setObjectName(objectName);
-  setModal(true);
+EditorForm::EditorForm(AppServices& services, QWidget* parent, const QString& objectName,
+                       const QString& heading, QWidget* part)
+    : RecordDialog(services, parent, objectName), client_(namedComboBox("SelectClientComboBox", this)) {
   capitaliseOnLeave(client_);
 
   auto* title = new QLabel(heading, this);
@@ -39,46 +38,31 @@ EditorForm::EditorForm(AppServices& services, QWidget* parent, const QString& ob
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(browse);
-  layout->addWidget(part_);  // after the browse part in the Tab order too
+  layout->addWidget(part);  // after the browse part in the Tab order too
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->setRange(0, kSaveSteps);
   progress_->hide();
   layout->addWidget(progress_);
   auto* saveButton = namedButton(QStringLiteral("Save"), "SaveButton", this);
-  auto* cancel = namedButton(QStringLiteral("Cancel"), "CancelButton", this);
-  layout->addLayout(rightButtonRow({saveButton, cancel}));
+  layout->addLayout(rightButtonRow({saveButton, recordforms::cancelButton(this)}));
 
   connect(next, &QPushButton::clicked, this, [this] { step(records::Direction::Next); });
   connect(back, &QPushButton::clicked, this, [this] { step(records::Direction::Back); });
   connect(saveButton, &QPushButton::clicked, this, &EditorForm::save);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool EditorForm::reload() {
-  const bool loaded = load([this] {
-    makeLogic();
-    loadPart();
-  });
-  if (!loaded) {
-    dropLogic();
-    return false;
-  }
+void EditorForm::prepareBoxes() {
+  loadPart();
   setStoredItems(client_, browsedClients());
   emptyPart();
   progress_->hide();
-  return true;
 }
-
-int EditorForm::exec() { return reload() ? VrkDialog::exec() : int(Rejected); }
 
 void EditorForm::done(int result) {
   progress_->hide();
-  VrkDialog::done(result);
-  dropLogic();
+  RecordDialog::done(result);
 }
-
-void EditorForm::emptyPart() { part_->clear(services().clock.today()); }
 
 void EditorForm::step(records::Direction direction) {
   if (!hasLogic()) return;

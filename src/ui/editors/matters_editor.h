@@ -2,45 +2,37 @@
 // change-matter dialog does.
 #pragma once
 
+#include <QWidget>
+
 #include "core/records/record_editors.h"
 #include "ui/editors/editor_form.h"
-#include "ui/editors/editor_widgets.h"
+#include "ui/matters/matter_widgets.h"
 
 namespace vrk::ui {
 
-namespace editors {
-
-// Client code, matter number, date created, principal attorney, fee schedule, four description
-// lines, then hours, fees, costs and credits to date as plain text boxes.
-class MatterEditPart : public EditPart {
+// The change-matter dialog's fields, the description box line-limited, the amounts to date as
+// plain text boxes.
+class MatterEditPart : public QWidget {
  public:
   MatterEditPart();
 
-  void load(const records::MatterEditor& editor);
-  void clear(const store::CalendarDate& today) override;
-  void show(const matters::MatterBoxes& boxes);
-  matters::MatterBoxes boxes() const;
+  void reset(const matters::MatterLists& lists);  // the attorney and fee schedule lists
+  void clear(const store::CalendarDate& date) { fields_.clear(date); }
+  void showRecord(const matters::MatterBoxes& boxes) { fields_.show(boxes); }
+  matters::MatterBoxes boxes() const { return fields_.boxes(); }
 
  private:
-  QLineEdit* client_;
-  QLineEdit* number_;
-  QDateEdit* created_;
-  QComboBox* attorney_;
-  QComboBox* schedule_;
-  QPlainTextEdit* description_;
-  QLineEdit* hours_;
-  QLineEdit* fees_;
-  QLineEdit* costs_;
-  QLineEdit* credits_;
+  MatterFieldBoxes fields_;
 };
 
-}  // namespace editors
-
-class TReviewChangeClientMattersForm : public EditorLogicForm<records::MatterEditor, editors::MatterEditPart> {
+class TReviewChangeClientMattersForm : public EditorLogicForm<records::MatterEditor, MatterEditPart> {
   Q_OBJECT
 
  public:
   explicit TReviewChangeClientMattersForm(AppServices& services, QWidget* parent = nullptr);
+
+ protected:
+  void loadPart() override { part_->reset(logic_->lists()); }
 };
 
 }  // namespace vrk::ui

@@ -4,36 +4,24 @@
 
 #include "core/records/record_editors.h"
 #include "ui/editors/editor_form.h"
-#include "ui/editors/editor_widgets.h"
+#include "ui/records/payment_entry_part.h"
 
 namespace vrk::ui {
 
-namespace editors {
-
-// Client code, payment date, payment amount.
-class PaymentEditPart : public EditPart {
- public:
-  PaymentEditPart();
-
-  void load(const records::PaymentRecordEditor& editor);
-  void clear(const store::CalendarDate& today) override;
-  void show(const records::PaymentBoxes& boxes);
-  records::PaymentBoxes boxes() const;
-
- private:
-  QComboBox* client_;
-  QDateEdit* date_;
-  QLineEdit* amount_;
-};
-
-}  // namespace editors
-
 class TReviewChangeClientPaymentRecordsForm
-    : public EditorLogicForm<records::PaymentRecordEditor, editors::PaymentEditPart> {
+    : public EditorLogicForm<records::PaymentRecordEditor, PaymentEntryPart> {
   Q_OBJECT
 
  public:
-  explicit TReviewChangeClientPaymentRecordsForm(AppServices& services, QWidget* parent = nullptr);
+  explicit TReviewChangeClientPaymentRecordsForm(AppServices& services, QWidget* parent = nullptr)
+      : EditorLogicForm(services, parent, QStringLiteral("TReviewChangeClientPaymentRecordsForm"),
+                        QStringLiteral("Review/Change Records For Client"),
+                        new PaymentEntryPart(QStringLiteral("Payment Amount"), nullptr)) {}
+
+ protected:
+  void loadPart() override {
+    part_->reset(logic_->clientCodes(), false, services().clock.today(), QString());
+  }
 };
 
 }  // namespace vrk::ui

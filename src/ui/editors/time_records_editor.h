@@ -3,38 +3,17 @@
 
 #include "core/records/record_editors.h"
 #include "ui/editors/editor_form.h"
-#include "ui/editors/editor_widgets.h"
+#include "ui/records/time_entry_part.h"
 
 namespace vrk::ui {
 
-namespace editors {
-
-// Client code, matter number, date, attorney initials, time, billing rate, six description lines.
-class TimeEditPart : public EditPart {
- public:
-  TimeEditPart();
-
-  void load(const records::TimeRecordEditor& editor);
-  void clear(const store::CalendarDate& today) override;
-  void show(const records::TimeBoxes& boxes);
-  records::TimeBoxes boxes() const;
-
- private:
-  RecordKeyBoxes keys_;
-  QComboBox* attorney_;
-  QLineEdit* time_;
-  QLineEdit* rate_;
-  QPlainTextEdit* description_;
-};
-
-}  // namespace editors
-
 class TReviewChangeClientTimeRecordsForm
-    : public EditorLogicForm<records::TimeRecordEditor, editors::TimeEditPart> {
+    : public BillingEditorForm<records::TimeRecordEditor, TimeEntryPart> {
   Q_OBJECT
 
  public:
-  explicit TReviewChangeClientTimeRecordsForm(AppServices& services, QWidget* parent = nullptr);
+  explicit TReviewChangeClientTimeRecordsForm(AppServices& services, QWidget* parent = nullptr)
+      : BillingEditorForm(services, parent, QStringLiteral("TReviewChangeClientTimeRecordsForm")) {}
 };
 
 }  // namespace vrk::ui

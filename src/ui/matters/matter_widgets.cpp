@@ -82,6 +82,38 @@ QFormLayout* matterRows(const std::array<QWidget*, 10>& boxes, const QString& ho
   return form;
 }
 
+QFormLayout* MatterFieldBoxes::rows(const QString& hoursLabel) const {
+  return matterRows({client, number, description, created, attorney, schedule, hours, fees, costs, credits},
+                    hoursLabel);
+}
+
+void MatterFieldBoxes::show(const matters::MatterBoxes& boxes) const {
+  client->setText(platform::fromStored(boxes.client));
+  number->setText(platform::fromStored(boxes.number));
+  setMemoLines(description, boxes.description);
+  setPickedDate(created, boxes.dateCreated);
+  attorney->setEditText(platform::fromStored(boxes.attorney));
+  schedule->setEditText(platform::fromStored(boxes.feeSchedule));
+  hours->setText(platform::fromStored(boxes.hours));
+  fees->setText(platform::fromStored(boxes.fees));
+  costs->setText(platform::fromStored(boxes.costs));
+  credits->setText(platform::fromStored(boxes.credits));
+}
+
+void MatterFieldBoxes::clear(const store::CalendarDate& date) const {
+  for (auto* edit : {client, number, hours, fees, costs, credits}) edit->clear();
+  description->clear();
+  setPickedDate(created, date);
+  attorney->clearEditText();
+  schedule->clearEditText();
+}
+
+matters::MatterBoxes MatterFieldBoxes::boxes() const {
+  return {storedText(client),   storedText(number),   memoLines(description), pickedDate(created),
+          storedText(attorney), storedText(schedule), storedText(hours),      storedText(fees),
+          storedText(costs),    storedText(credits)};
+}
+
 QHBoxLayout* rightButtonRow(std::initializer_list<QPushButton*> buttons) {
   auto* row = new QHBoxLayout;
   row->addStretch();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/dialog/outcome.h"
+#include "core/matters/matter_boxes.h"
 #include "core/matters/matter_lists.h"
 #include "core/store/dates.h"
 
@@ -43,6 +44,26 @@ inline constexpr const char* kHoursLabel = "Hours To Date For This Matter";
 // The labelled rows of a matter's boxes: client code, matter number, description, date created,
 // principal attorney, fee schedule, then hours, fees, costs and credits to date.
 QFormLayout* matterRows(const std::array<QWidget*, 10>& boxes, const QString& hoursLabel);
+// A matter's ten boxes in matterRows' order, laid out, shown, emptied and read together.
+struct MatterFieldBoxes {
+  QLineEdit* client;
+  QLineEdit* number;
+  QPlainTextEdit* description;
+  QDateEdit* created;
+  QComboBox* attorney;
+  QComboBox* schedule;
+  QLineEdit* hours;
+  QLineEdit* fees;
+  QLineEdit* costs;
+  QLineEdit* credits;
+
+  QFormLayout* rows(const QString& hoursLabel) const;  // matterRows of these boxes
+  void show(const matters::MatterBoxes& boxes) const;
+  // Every box empty, the date given; the attorney and fee schedule lists stay.
+  void clear(const store::CalendarDate& date) const;
+  matters::MatterBoxes boxes() const;
+};
+
 // The dialog's buttons at the right.
 QHBoxLayout* rightButtonRow(std::initializer_list<QPushButton*> buttons);
 

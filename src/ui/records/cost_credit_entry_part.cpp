@@ -6,8 +6,8 @@
 
 #include "core/records/record_fields.h"
 #include "platform/text_codec.h"
+#include "ui/common/description_box.h"
 #include "ui/matters/matter_widgets.h"
-#include "ui/records/description_box.h"
 #include "ui/records/kind_choice.h"
 #include "ui/records/record_widgets.h"
 
@@ -34,9 +34,15 @@ CostCreditEntryPart::CostCreditEntryPart(EntryMode mode, ListsSource lists, QWid
 }
 
 void CostCreditEntryPart::reset(const matters::MatterLists& lists, const store::CalendarDate& date) {
-  keys_.reset(lists, date);
-  kind_->setKind(records::kCost);
+  setStoredItems(keys_.client(), lists.clientCodes);
+  clear(date);
   amount_->setText(QStringLiteral("$"));
+}
+
+void CostCreditEntryPart::clear(const store::CalendarDate& date) {
+  keys_.clear(date);
+  kind_->setKind(records::kCost);
+  amount_->clear();
   description_->clear();
 }
 

@@ -1,4 +1,5 @@
-// The boxes of a cost/credit record that the add dialog and the change dialog's edit part type into.
+// The boxes of a cost/credit record that the add dialog, the change dialog's edit part and the
+// cost/credit records editor type into.
 #pragma once
 
 #include <QWidget>
@@ -21,6 +22,8 @@ class CostCreditEntryPart : public QWidget {
 
   // As on opening: the code list, a cost record, "$" in the amount box, no description.
   void reset(const matters::MatterLists& lists, const store::CalendarDate& date);
+  // Every box empty (a cost record), the date given; the code list stays.
+  void clear(const store::CalendarDate& date);
   void showRecord(const records::CostCreditBoxes& boxes);
   records::CostCreditBoxes boxes() const;
 

@@ -34,6 +34,12 @@ void PaymentEntryPart::reset(const std::vector<std::string>& clientCodes, bool s
   amount_->setText(amount);
 }
 
+void PaymentEntryPart::clear(const store::CalendarDate& date) {
+  client_->clearEditText();
+  setPickedDate(date_, date);
+  amount_->clear();
+}
+
 void PaymentEntryPart::showRecord(const records::PaymentBoxes& boxes) {
   client_->setEditText(platform::fromStored(boxes.client));
   setPickedDate(date_, boxes.date);

@@ -1,4 +1,5 @@
-// The boxes of a payment that the add dialog and the change dialog's new record type into.
+// The boxes of a payment that the add dialog, the change dialog's new record and the payment
+// records editor type into.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +23,8 @@ class PaymentEntryPart : public QWidget {
   // As on opening: the client codes listed (the first shown when asked), the date and amount given.
   void reset(const std::vector<std::string>& clientCodes, bool showFirst, const store::CalendarDate& date,
              const QString& amount);
+  // No code or amount, the date given; the code list stays.
+  void clear(const store::CalendarDate& date);
   void showRecord(const records::PaymentBoxes& boxes);
   records::PaymentBoxes boxes() const;
 

@@ -25,8 +25,8 @@ RecordKeyBoxes::RecordKeyBoxes(EntryMode mode, ListsSource lists, QWidget* paren
                      [this] { listMatters(rules::capitals(storedText(client_))); });
 }
 
-void RecordKeyBoxes::reset(const matters::MatterLists& lists, const store::CalendarDate& date) {
-  setStoredItems(client_, lists.clientCodes);
+void RecordKeyBoxes::clear(const store::CalendarDate& date) {
+  client_->clearEditText();
   setStoredItems(matter_, {});
   listedClient_.clear();
   setPickedDate(date_, date);
@@ -58,16 +58,10 @@ void RecordKeyBoxes::clientLeft() {
     if (valid && lists->hasClient(code)) listMatters(code);
     return;
   }
-  if (!valid) {
-    setStoredItems(matter_, {});
-    matter_->setEditText(QStringLiteral("0"));
-    listedClient_.clear();
-    return;
-  }
-  // Leaving the code as it was keeps the number shown; another code lists its own numbers.
-  if (code == listedClient_) return;
-  setStoredItems(matter_, lists->numbersOf(code));
-  listedClient_ = code;
+  if (valid && code == listedClient_) return;
+  setStoredItems(matter_, valid ? lists->numbersOf(code) : std::vector<std::string>{});
+  listedClient_ = valid ? code : std::string();
+  if (matter_->count() == 0) matter_->setEditText(QStringLiteral("0"));
 }
 
 }  // namespace vrk::ui

@@ -1,5 +1,5 @@
-// The client code, matter number and date boxes of the add dialogs and of the change dialogs'
-// edit part, and how the matter list follows the client code.
+// The client code, matter number and date boxes of the add dialogs, of the change dialogs' edit
+// part and of the review-and-change editors, and how the matter list follows the client code.
 #pragma once
 
 #include <functional>
@@ -16,7 +16,8 @@ namespace vrk::ui {
 
 // Add: the matter list follows the client code as it is typed, showing its first number.
 // Change: the list follows the code when the box is left, with no number chosen; a code that
-// fails the client code rule leaves matter 0 in the matter box.
+// fails the client code rule, or has no matters, leaves matter 0 (every client's) in the matter
+// box. Leaving the code as it was keeps the number shown.
 enum class EntryMode { Add, Change };
 
 // The dialog's loaded lists; null while the dialog is closed.
@@ -33,8 +34,8 @@ class RecordKeyBoxes {
   QComboBox* matter() const { return matter_; }
   QDateEdit* date() const { return date_; }
 
-  // As on opening: the client codes listed, no code or number, the date given.
-  void reset(const matters::MatterLists& lists, const store::CalendarDate& date);
+  // No code or number, the date given; the client code list stays.
+  void clear(const store::CalendarDate& date);
   // A record's key, with the client's matter numbers listed.
   void show(const std::string& client, const std::string& matter, const store::CalendarDate& date);
 

@@ -9,8 +9,8 @@
 #include "core/records/record_fields.h"
 #include "platform/text_codec.h"
 #include "ui/common/capitals.h"
+#include "ui/common/description_box.h"
 #include "ui/matters/matter_widgets.h"
-#include "ui/records/description_box.h"
 #include "ui/records/record_widgets.h"
 
 namespace vrk::ui {
@@ -37,10 +37,17 @@ TimeEntryPart::TimeEntryPart(EntryMode mode, ListsSource lists, QWidget* parent)
 }
 
 void TimeEntryPart::reset(const matters::MatterLists& lists, const store::CalendarDate& date) {
-  keys_.reset(lists, date);
+  setStoredItems(keys_.client(), lists.clientCodes);
   setStoredItems(attorney_, lists.attorneys);
-  time_->clear();
+  clear(date);
   rate_->setText(QStringLiteral("$"));
+}
+
+void TimeEntryPart::clear(const store::CalendarDate& date) {
+  keys_.clear(date);
+  attorney_->clearEditText();
+  time_->clear();
+  rate_->clear();
   description_->clear();
 }
 

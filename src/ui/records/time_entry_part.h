@@ -1,4 +1,5 @@
-// The boxes of a time record that the add dialog and the change dialog's edit part type into.
+// The boxes of a time record that the add dialog, the change dialog's edit part and the time
+// records editor type into.
 #pragma once
 
 #include <QWidget>
@@ -20,6 +21,8 @@ class TimeEntryPart : public QWidget {
 
   // As on opening: the code and attorney lists, empty boxes, "$" in the rate box.
   void reset(const matters::MatterLists& lists, const store::CalendarDate& date);
+  // Every box empty, the date given; the lists stay.
+  void clear(const store::CalendarDate& date);
   void showRecord(const records::TimeBoxes& boxes);
   records::TimeBoxes boxes() const;
 

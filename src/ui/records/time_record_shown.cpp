@@ -6,8 +6,8 @@
 
 #include "core/records/record_fields.h"
 #include "platform/text_codec.h"
+#include "ui/common/description_box.h"
 #include "ui/matters/matter_widgets.h"
-#include "ui/records/description_box.h"
 #include "ui/records/record_widgets.h"
 
 namespace vrk::ui {

@@ -1,4 +1,4 @@
-#include "ui/records/description_box.h"
+#include "ui/common/description_box.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -8,10 +8,14 @@
 #include <QTextDocument>
 #include <cmath>
 
+#include "core/matters/matter_record.h"
 #include "core/records/record_fields.h"
 
-namespace vrk::ui::recordforms {
+namespace vrk::ui {
 namespace {
+
+// A matter's description lines are as wide as a billing record's.
+static_assert(matters::kDescriptionWidth == records::kDescriptionWidth);
 
 class LineLimit : public QObject {
  public:
@@ -63,4 +67,4 @@ QPlainTextEdit* descriptionBox(const char* name, int lines, QWidget* parent) {
   return box;
 }
 
-}  // namespace vrk::ui::recordforms
+}  // namespace vrk::ui
