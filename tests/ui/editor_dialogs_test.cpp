@@ -30,36 +30,14 @@
 #include "ui/editors/matters_editor.h"
 #include "ui/editors/payment_records_editor.h"
 #include "ui/editors/time_records_editor.h"
+#include "ui/form_access.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
 
-template <typename Widget>
-Widget* child(QWidget& form, const char* name) {
-  auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no widget %s", name);
-  return widget;
-}
-
-QComboBox* combo(QWidget& form, const char* name) { return child<QComboBox>(form, name); }
-QLineEdit* line(QWidget& form, const char* name) { return child<QLineEdit>(form, name); }
+using namespace test_form;
 QProgressBar* progressBar(QWidget& form) { return child<QProgressBar>(form, "ProgressBar1"); }
-void click(QWidget& form, const char* name) { QTest::mouseClick(child<QPushButton>(form, name), Qt::LeftButton); }
-
-QStringList items(const QComboBox* box) {
-  QStringList list;
-  for (int i = 0; i < box->count(); ++i) list.append(box->itemText(i));
-  return list;
-}
-
-// Types over a combo box's text and leaves the box, as the user does.
-void typeAndLeave(QComboBox* box, const QString& typed) {
-  box->lineEdit()->selectAll();
-  QTest::keyClicks(box->lineEdit(), typed);
-  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(box->lineEdit(), &leave);
-}
 
 // The time edit part in one line: "CLIENT MATTER MM/dd/yyyy ATTORNEY TIME RATE | DESCRIPTION".
 QString shownTime(QWidget& form) {
@@ -72,13 +50,6 @@ QString shownTime(QWidget& form) {
                      QStringLiteral("|"),
                      child<QPlainTextEdit>(form, "DescriptionMemo")->toPlainText()}
       .join(QLatin1Char(' '));
-}
-
-double paymentsSinceLastStatement(const std::filesystem::path& folder, const std::string& client) {
-  store::Transaction tx(folder);
-  const store::RecordTable clients(store::clientTable(), tx);
-  const auto record = clients::decodeClientRecord(clients.readRecord(*clients::clientPosition(clients, client)));
-  return rules::storedDecimalValue(record.amounts[clients::kPaymentsSinceLastStatement]);
 }
 
 class EditorDialogsTest : public QObject {

@@ -36,42 +36,18 @@
 #include "ui/records/delete_time_record_form.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/form_access.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
 namespace {
 
-template <typename Widget>
-Widget* child(QWidget& form, const char* name) {
-  auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no widget %s", name);
-  return widget;
-}
-
-QComboBox* combo(QWidget& form, const char* name) { return child<QComboBox>(form, name); }
-QString text(QWidget& form, const char* name) { return child<QLineEdit>(form, name)->text(); }
-void click(QWidget& form, const char* name) {
-  QTest::mouseClick(child<QPushButton>(form, name), Qt::LeftButton);
-}
+using namespace test_form;
 
 QStringList texts(std::initializer_list<const char*> list) {
   QStringList out;
   for (const char* entry : list) out.append(QString::fromLatin1(entry));
   return out;
-}
-
-QStringList items(const QComboBox* box) {
-  QStringList list;
-  for (int i = 0; i < box->count(); ++i) list.append(box->itemText(i));
-  return list;
-}
-
-// Types over a combo box's text and leaves the box, as the user does.
-void typeAndLeave(QComboBox* box, const QString& typed) {
-  box->lineEdit()->selectAll();
-  QTest::keyClicks(box->lineEdit(), typed);
-  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(box->lineEdit(), &leave);
 }
 
 void pressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
@@ -87,14 +63,6 @@ QStringList tableEntries(const std::filesystem::path& folder, const store::Table
                                      table.texts(1)[p].c_str(), date.month, date.day, table.dataSlotAt(p)));
   }
   return entries;
-}
-
-double paymentsSinceLastStatement(const std::filesystem::path& folder, const std::string& client) {
-  store::Transaction tx(folder);
-  const store::RecordTable clients(store::clientTable(), tx);
-  const auto record =
-      clients::decodeClientRecord(clients.readRecord(*clients::clientPosition(clients, client)));
-  return rules::storedDecimalValue(record.amounts[clients::kPaymentsSinceLastStatement]);
 }
 
 class RecordDialogsTest : public QObject {
