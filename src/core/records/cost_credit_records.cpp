@@ -36,8 +36,7 @@ std::optional<CostCreditEntry> checkCostCreditEntry(const CostCreditBoxes& boxes
   const std::string* failure = nullptr;
   if (!rules::isClientCode(boxes.client)) {
     failure = &message::kClientCodeRule;
-  } else if (clientChanged &&
-             std::find(lists.clientCodes.begin(), lists.clientCodes.end(), boxes.client) == lists.clientCodes.end()) {
+  } else if (clientChanged && !lists.hasClient(boxes.client)) {
     failure = &message::kClientNotPresent;
   } else if (!rules::isWholeNumber(result.key.matter)) {
     failure = entry == Entry::Add ? &message::kMatterFrom1 : &message::kMatterFrom0;

@@ -16,10 +16,6 @@ matters::MatterLists loadLists(const std::filesystem::path& folder) {
   return matters::loadMatterLists(tx);
 }
 
-bool hasCode(const std::vector<std::string>& list, const std::string& code) {
-  return std::find(list.begin(), list.end(), code) != list.end();
-}
-
 }  // namespace
 
 std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::MatterLists& lists, Entry entry,
@@ -42,7 +38,7 @@ std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::M
   const std::string* failureText = nullptr;
   if (!rules::isClientCode(boxes.client)) {
     failureText = &message::kClientCodeRule;
-  } else if (clientChanged && !hasCode(lists.clientCodes, boxes.client)) {
+  } else if (clientChanged && !lists.hasClient(boxes.client)) {
     failureText = &message::kClientNotPresent;
   } else if (!rules::isWholeNumber(result.key.matter)) {
     failureText = &message::kMatterFrom0;
@@ -51,7 +47,7 @@ std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::M
     failureText = &message::kMatterNotInUse;
   } else if (!rules::isAttorneyInitials(boxes.attorney)) {
     failureText = &message::kAttorneyRule;
-  } else if (!hasCode(lists.attorneys, boxes.attorney)) {
+  } else if (!lists.hasAttorney(boxes.attorney)) {
     failureText = &message::kAttorneyNotPresent;
   } else if (!time) {
     failureText = &message::kTime;
