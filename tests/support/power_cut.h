@@ -1,6 +1,7 @@
 // Test support: simulates a power cut in one folder. It watches the store's file steps and keeps
 // what a disk would still hold: each file's contents as of its last sync, and the folder's entries
 // (creations, renames, removals) as of the folder's last sync. cut() turns the folder into that.
+// Several may watch at once (one a folder): each passes every step on to the one set before it.
 #pragma once
 
 #include <filesystem>
@@ -36,22 +37,27 @@ class PowerCut : public store::io::Observer {
   }
 
   void fileCreated(const std::filesystem::path& path) override {
+    if (previous_) previous_->fileCreated(path);
     if (!inFolder(path)) return;
     names_[path.filename().string()] = next_;
     synced_[next_++] = {};  // a new file's data reach the disk with its first sync
   }
   void fileSynced(const std::filesystem::path& path) override {
+    if (previous_) previous_->fileSynced(path);
     if (inFolder(path)) synced_[names_.at(path.filename().string())] = readFile(path);
   }
   void fileRenamed(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    if (previous_) previous_->fileRenamed(from, to);
     if (!inFolder(from)) return;
     names_[to.filename().string()] = names_.at(from.filename().string());
     names_.erase(from.filename().string());
   }
   void fileRemoved(const std::filesystem::path& path) override {
+    if (previous_) previous_->fileRemoved(path);
     if (inFolder(path)) names_.erase(path.filename().string());
   }
   void directorySynced(const std::filesystem::path& dir) override {
+    if (previous_) previous_->directorySynced(dir);
     if (std::filesystem::equivalent(dir, folder_)) syncedNames_ = names_;
   }
 

@@ -10,6 +10,10 @@ namespace {
 
 constexpr char kMagic[8] = {'V', 'R', 'K', 'J', 'R', 'N', 'L', '2'};
 constexpr std::uint64_t kFnvStart = 1469598103934665603ULL;
+// The header's change count carries this bit when a link section follows the changes.
+constexpr std::uint64_t kLinkedFlag = 1ULL << 63;
+constexpr std::size_t kCountAt = sizeof kMagic;
+constexpr std::size_t kTrailerSize = 24;  // the two stamps and the checksum close the journal
 
 std::uint64_t fnv1a(const std::string& bytes, std::size_t from, std::size_t to, std::uint64_t hash) {
   for (std::size_t i = from; i < to; ++i) {
@@ -29,6 +33,12 @@ void putU64(std::string& out, std::uint64_t value) {
   for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
+// A name of a file in the folder, or of a folder beside it: never a path that leads elsewhere.
+bool isPlainName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
 class Reader {
  public:
   Reader(const std::string& bytes, std::size_t end) : bytes_(bytes), end_(end) {}
@@ -43,6 +53,10 @@ class Reader {
     value.assign(bytes_, pos_, length);
     pos_ += length;
     return true;
+  }
+  bool name(std::string& value) {
+    std::uint64_t length = 0;
+    return u64(length) && text(value, length) && isPlainName(value);
   }
   bool atEnd() const { return pos_ == end_; }
 
@@ -103,10 +117,22 @@ std::string encode(const std::vector<Transaction::Change>& changes, std::uint64_
   return out;
 }
 
+void addLink(std::string& journal, const Link& link) {
+  journal.resize(journal.size() - 8);  // the checksum is made anew
+  journal[kCountAt + 7] = static_cast<char>(static_cast<unsigned char>(journal[kCountAt + 7]) | 0x80U);
+  std::string section;
+  putU64(section, link.partner.size());
+  section += link.partner;
+  putU64(section, link.partnerBefore);
+  putU64(section, link.partnerAfter);
+  journal.insert(journal.size() - 16, section);
+  putU64(journal, fnv1a(journal, 0, journal.size(), kFnvStart));
+}
+
 std::optional<Journal> decode(const std::string& bytes) {
   if (bytes.size() < sizeof kMagic + 32 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
     return std::nullopt;
-  const std::size_t end = bytes.size() - 24;  // the two stamps and the checksum close the journal
+  const std::size_t end = bytes.size() - kTrailerSize;
   if (getU64(bytes, bytes.size() - 8) != fnv1a(bytes, 0, bytes.size() - 8, kFnvStart)) return std::nullopt;
 
   Journal journal;
@@ -115,15 +141,13 @@ std::optional<Journal> decode(const std::string& bytes) {
   Reader in(bytes, end);
   std::uint64_t count = 0;
   if (!in.u64(count)) return std::nullopt;
+  const bool linked = (count & kLinkedFlag) != 0;
+  count &= ~kLinkedFlag;
   auto& changes = journal.changes;
   for (std::uint64_t i = 0; i < count; ++i) {
     Transaction::Change change;
     std::uint64_t length = 0, flags = 0, patches = 0;
-    if (!in.u64(length) || !in.text(change.name, length) || !in.u64(flags) || !in.u64(change.size) ||
-        !in.u64(patches))
-      return std::nullopt;
-    if (change.name.empty() || change.name == "." || change.name == ".." ||
-        change.name.find_first_of("/\\") != std::string::npos)
+    if (!in.name(change.name) || !in.u64(flags) || !in.u64(change.size) || !in.u64(patches))
       return std::nullopt;  // only plain names of files in the folder itself
     change.removed = (flags & 1U) != 0;
     change.replaced = (flags & 2U) != 0;
@@ -134,8 +158,30 @@ std::optional<Journal> decode(const std::string& bytes) {
     }
     changes.push_back(std::move(change));
   }
+  if (linked) {
+    Link link;
+    if (!in.name(link.partner) || !in.u64(link.partnerBefore) || !in.u64(link.partnerAfter))
+      return std::nullopt;  // only a folder beside this one
+    journal.link = std::move(link);
+  }
   if (!in.atEnd()) return std::nullopt;
   return journal;
+}
+
+std::filesystem::path normalFolder(const std::filesystem::path& folder) {
+  auto path = std::filesystem::absolute(folder).lexically_normal();
+  if (!path.has_filename()) path = path.parent_path();
+  return path;
+}
+
+std::filesystem::path partnerFolder(const std::filesystem::path& folder, const Link& link) {
+  return normalFolder(folder).parent_path() / link.partner;
+}
+
+bool arePartners(const std::filesystem::path& folder, const Journal& journal, const Journal& other) {
+  return journal.link && other.link && other.link->partner == normalFolder(folder).filename().string() &&
+         other.link->partnerBefore == journal.stampBefore && other.link->partnerAfter == journal.stampAfter &&
+         journal.link->partnerBefore == other.stampBefore && journal.link->partnerAfter == other.stampAfter;
 }
 
 void apply(const std::filesystem::path& folder, const Transaction::Change& change) {

@@ -6,6 +6,7 @@
 #include "core/store/binary_codec.h"
 #include "core/store/catalogue.h"
 #include "core/store/counts.h"
+#include "core/store/file_io.h"
 #include "core/store/store_error.h"
 #include "core/store/text_list.h"
 
@@ -187,7 +188,19 @@ void RecordTable::checkDataFileHolds(std::int32_t slot) const {
     throw StoreError(tx_.pathOf(layout_.dataFile), "The file is shorter than its counts say");
 }
 
+void RecordTable::keepRecordsInMemory() {
+  if (!hasData() || tx_.changed(layout_.dataFile) || tx_.size(layout_.dataFile) > io::kMaxWholeRead) return;
+  records_ = tx_.exists(layout_.dataFile) ? tx_.read(layout_.dataFile) : std::string();
+  recordsKept_ = true;
+}
+
 std::string RecordTable::readRecordAtSlot(std::int32_t slot) const {
+  if (recordsKept_ && !tx_.changed(layout_.dataFile)) {
+    const auto offset = static_cast<std::uint64_t>(slot) * layout_.recordSize;
+    if (slot < 0 || offset + layout_.recordSize > records_.size())
+      throw StoreError(tx_.pathOf(layout_.dataFile), "The file is shorter than its counts say");
+    return records_.substr(offset, layout_.recordSize);
+  }
   checkDataFileHolds(slot);
   return tx_.readRange(layout_.dataFile, static_cast<std::uint64_t>(slot) * layout_.recordSize,
                        layout_.recordSize);

@@ -75,6 +75,10 @@ class RecordTable {
 
   std::string readRecord(std::size_t position) const;
   std::string readRecordAtSlot(std::int32_t slot) const;
+  // Reads the whole data file once (when it is at most 64 MiB) so that a run reading every record
+  // makes one read instead of one per record. Reads fall back to the file as soon as the
+  // transaction has a change staged for the data file.
+  void keepRecordsInMemory();
 
   // Adds a record at its sorted position (after equal keys) and returns the position. The data
   // slot is the oldest free one, else a new one at the end of the data file.
@@ -132,6 +136,8 @@ class RecordTable {
   std::vector<Column> columns_;
   std::vector<std::int32_t> slots_;
   std::vector<std::int32_t> free_;
+  std::string records_;  // the data file as keepRecordsInMemory() read it
+  bool recordsKept_ = false;
 };
 
 }  // namespace vrk::store

@@ -80,18 +80,32 @@ void removeJournal(const std::filesystem::path& folder) {
   io::syncDirectory(folder);
 }
 
-}  // namespace
+// Seals the folder's partial journal: from here on its save is completed, not discarded.
+void seal(const std::filesystem::path& folder) {
+  io::renameFile(folder / kPartialJournalName, folder / kJournalName);
+  io::syncDirectory(folder);
+}
 
-void recoverFolder(const std::filesystem::path& folder) {
-  const auto partial = folder / kPartialJournalName;
-  const auto sealed = folder / kJournalName;
-  if (io::fileSize(partial)) io::removeFile(partial);  // the commit never started: discard it
-  const auto size = io::fileSize(sealed);
-  if (!size) return;
-  const auto journal =
-      *size > kMaxJournalBytes ? std::nullopt : journal::decode(io::readWhole(sealed, kMaxJournalBytes));
-  if (!journal)
-    setAside(folder, ".damaged", "An interrupted save could not be completed because its journal is damaged");
+// The journal at `path`; nothing when there is none or it is not an intact journal.
+std::optional<journal::Journal> readJournal(const std::filesystem::path& path) {
+  const auto size = io::fileSize(path);
+  if (!size || *size > kMaxJournalBytes) return std::nullopt;
+  return journal::decode(io::readWhole(path, kMaxJournalBytes));
+}
+
+// The journal named `name` in the partner folder of a linked journal, when it is the other half
+// of the same save.
+std::optional<journal::Journal> partnerJournal(const std::filesystem::path& folder,
+                                               const std::optional<journal::Journal>& journal,
+                                               const char* name) {
+  auto other = readJournal(journal::partnerFolder(folder, *journal->link) / name);
+  if (other && journal::arePartners(folder, *journal, *other)) return other;
+  return std::nullopt;
+}
+
+// Brings the folder to the state the sealed journal leads to, when it is still in the state the
+// journal was sealed against; the journal stays for the caller to remove.
+void replay(const std::filesystem::path& folder, const std::optional<journal::Journal>& journal) {
   const std::uint64_t stamp = journal::readStamp(folder);
   if (stamp == journal->stampBefore) {
     for (const auto& change : journal->changes) journal::apply(folder, change);
@@ -103,6 +117,56 @@ void recoverFolder(const std::filesystem::path& folder) {
     // after it, and replaying it would overwrite those newer records.
     setAside(folder, ".stale",
              "An interrupted save was not completed because the files have changed since it began");
+  }
+}
+
+// A sealed journal of a save spanning two folders. The save stands when the partner folder holds
+// the other half, sealed or partial (the first folder's journal is sealed only after the second's
+// partial one is durable, so a sealed one decided): a partial one is sealed now, and both folders
+// are brought to their new state, this one first, before either journal goes. A partner without
+// the other half either finished it (this folder then holds its new stamp too: no journal goes
+// before both folders are done) or withdrew it after a failure, its folder gone too when the
+// user removed it; while this folder holds its old stamp, the journal is discarded.
+void recoverLinked(const std::filesystem::path& folder, const std::optional<journal::Journal>& journal) {
+  const auto partner = journal::partnerFolder(folder, *journal->link);
+  auto other = partnerJournal(folder, journal, kJournalName);
+  if (!other && !io::fileSize(partner / kJournalName)) {
+    other = partnerJournal(folder, journal, kPartialJournalName);
+    if (other) seal(partner);
+  }
+  if (!other && journal::readStamp(folder) == journal->stampBefore) return;
+  replay(folder, journal);
+  if (other) {
+    replay(partner, other);
+    removeJournal(partner);
+  }
+}
+
+}  // namespace
+
+void recoverFolder(const std::filesystem::path& folder) {
+  const auto partial = folder / kPartialJournalName;
+  const auto sealed = folder / kJournalName;
+  if (io::fileSize(partial)) {
+    // The commit never started: discard it, unless it is half of a save spanning two folders
+    // whose other half has been sealed. Then the save stands, and this half is sealed too.
+    const auto journal = readJournal(partial);
+    if (journal && journal->link && !io::fileSize(sealed) && partnerJournal(folder, journal, kJournalName)) {
+      seal(folder);
+    } else {
+      io::removeFile(partial);
+    }
+  }
+  const auto size = io::fileSize(sealed);
+  if (!size) return;
+  const auto journal =
+      *size > kMaxJournalBytes ? std::nullopt : journal::decode(io::readWhole(sealed, kMaxJournalBytes));
+  if (!journal)
+    setAside(folder, ".damaged", "An interrupted save could not be completed because its journal is damaged");
+  if (journal->link) {
+    recoverLinked(folder, journal);
+  } else {
+    replay(folder, journal);
   }
   removeJournal(folder);
 }
@@ -253,90 +317,143 @@ std::pair<std::filesystem::path, std::string> describe(const std::exception& err
   return {folder, std::string("An unexpected error occurred (") + error.what() + ")"};
 }
 
+constexpr const char* kCompletedLater =
+    "; the save will be completed the next time this billing period is opened";
+
+// One folder's part of a save: its transaction, its journal and what undoes the changes made.
+struct Part {
+  Transaction* tx = nullptr;
+  std::string journal;
+  std::uint64_t stampBefore = 0;
+  std::uint64_t stampAfter = 0;
+  bool sealed = false;
+  std::vector<Undo> undos;
+};
+
+journal::Link linkTo(const Part& part) {
+  return {journal::normalFolder(part.tx->folder()).filename().string(), part.stampBefore, part.stampAfter};
+}
+
+// Withdraws the journals of a save that failed, the first part's first and a sealed one durably,
+// so nothing is replayed later after the user was told the save failed. False when a sealed
+// journal of the first part stays: the save will then be completed the next time the folder
+// opens. A journal of a later part that stays is discarded then, since the first's is gone.
+bool withdraw(std::vector<Part>& parts) {
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const auto& folder = parts[i].tx->folder();
+    try {
+      io::removeFile(folder / kPartialJournalName);
+    } catch (const StoreError&) {
+    }
+    if (!parts[i].sealed) continue;
+    try {
+      removeJournal(folder);
+    } catch (const StoreError&) {
+      if (i == 0) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void Transaction::commit() {
-  if (changes_.empty()) return;
-  const auto partial = pathOf(kPartialJournalName);
-  const auto sealed = pathOf(kJournalName);
-  constexpr const char* kCompletedLater =
-      "; the save will be completed the next time this billing period is opened";
+  if (!changes_.empty()) commitAll({this});
+}
 
-  // 1. The journal: once it is sealed, the commit will be completed even after a crash.
-  bool isSealed = false;
-  std::uint64_t stampAfter = 0;
+void Transaction::commitAll(const std::vector<Transaction*>& transactions) {
+  std::vector<Part> parts;
+  for (auto* tx : transactions) parts.push_back({tx, {}, 0, 0, false, {}});
+  const Part* failing = &parts.front();
+  const auto clearChanges = [&parts] {
+    for (auto& part : parts) {
+      part.tx->changes_.clear();
+      part.tx->index_.clear();
+    }
+  };
+
+  // 1. The journals: once the first is sealed, the save will be completed even after a crash. The
+  // others are written before it, and their folders synced, so that a sealed first journal always
+  // finds them.
   try {
-    const std::uint64_t stampBefore = journal::readStamp(folder_);
-    hook("write journal");
-    {
-      io::WritableFile file(partial, true);
-      file.writeAt(0, journal::encode(changes_, stampBefore, stampAfter));
+    for (auto& part : parts) {
+      failing = &part;
+      part.stampBefore = journal::readStamp(part.tx->folder_);
+      part.journal = journal::encode(part.tx->changes_, part.stampBefore, part.stampAfter);
+    }
+    if (parts.size() == 2) {
+      journal::addLink(parts[0].journal, linkTo(parts[1]));
+      journal::addLink(parts[1].journal, linkTo(parts[0]));
+    }
+    for (auto& part : parts) {
+      failing = &part;
+      part.tx->hook("write journal");
+      io::WritableFile file(part.tx->pathOf(kPartialJournalName), true);
+      file.writeAt(0, part.journal);
       file.sync();
+      if (&part != &parts.front()) io::syncDirectory(part.tx->folder_);
     }
-    hook("seal journal");
-    io::renameFile(partial, sealed);
-    isSealed = true;
-    hook("sync folder");
-    io::syncDirectory(folder_);
+    for (auto& part : parts) {
+      failing = &part;
+      part.tx->hook("seal journal");
+      io::renameFile(part.tx->pathOf(kPartialJournalName), part.tx->pathOf(kJournalName));
+      part.sealed = true;
+      part.tx->hook("sync folder");
+      io::syncDirectory(part.tx->folder_);
+    }
   } catch (const std::exception& error) {
+    const auto& folder = failing->tx->folder_;
     const std::string failed =
-        "The changes cannot be saved in this folder (" + describe(error, folder_).second + ")";
-    try {
-      io::removeFile(partial);
-    } catch (const StoreError&) {
-    }
-    // Nothing has been applied yet: a sealed journal left behind would apply the changes the
-    // next time the folder opens, after the user was told they were not saved.
-    if (isSealed) {
-      try {
-        removeJournal(folder_);
-      } catch (const StoreError&) {
-        throw StoreError(folder_, failed + kCompletedLater);
-      }
-    }
-    throw StoreError(folder_, failed);
+        "The changes cannot be saved in this folder (" + describe(error, folder).second + ")";
+    if (!withdraw(parts)) throw StoreError(folder, failed + kCompletedLater);
+    throw StoreError(folder, failed);
   }
 
-  // 2. The changes, in order, and the folder's new stamp last; on a failure the ones already
-  // made are undone.
-  std::vector<Undo> undos;
+  // 2. The changes of each folder, in order, and the folder's new stamp last; on a failure the
+  // ones already made, in every folder, are undone.
   try {
-    bool entriesChanged = false;  // a file made or removed
-    const auto apply = [&](const Change& change) {
-      hook("apply " + change.name);
-      undos.push_back(captureUndo(folder_, change));
-      entriesChanged = entriesChanged || change.removed || !undos.back().existed;
-      journal::apply(folder_, change);
-    };
-    for (const auto& change : changes_) apply(change);
-    // The folder's entries must be durable before the stamp says the changes are all in place.
-    hook("sync folder");
-    if (entriesChanged) io::syncDirectory(folder_);
-    const auto stamp = journal::stampChange(folder_, stampAfter);
-    apply(stamp);
-    if (stamp.replaced) io::syncDirectory(folder_);  // the stamp file is new
+    for (auto& part : parts) {
+      failing = &part;
+      Transaction& tx = *part.tx;
+      bool entriesChanged = false;  // a file made or removed
+      const auto apply = [&](const Change& change) {
+        tx.hook("apply " + change.name);
+        part.undos.push_back(captureUndo(tx.folder_, change));
+        entriesChanged = entriesChanged || change.removed || !part.undos.back().existed;
+        journal::apply(tx.folder_, change);
+      };
+      for (const auto& change : tx.changes_) apply(change);
+      // The folder's entries must be durable before the stamp says the changes are all in place.
+      tx.hook("sync folder");
+      if (entriesChanged) io::syncDirectory(tx.folder_);
+      const auto stamp = journal::stampChange(tx.folder_, part.stampAfter);
+      apply(stamp);
+      if (stamp.replaced) io::syncDirectory(tx.folder_);  // the stamp file is new
+    }
   } catch (const std::exception& error) {
-    const auto [path, problem] = describe(error, folder_);
+    const auto [path, problem] = describe(error, failing->tx->folder_);
     try {
-      for (auto it = undos.rbegin(); it != undos.rend(); ++it) restore(folder_, *it);
-      io::syncDirectory(folder_);
-      removeJournal(folder_);
+      for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+        for (auto it = part->undos.rbegin(); it != part->undos.rend(); ++it) restore(part->tx->folder_, *it);
+        io::syncDirectory(part->tx->folder_);
+      }
     } catch (const StoreError&) {
       throw StoreError(path, problem + kCompletedLater);
     }
-    changes_.clear();
-    index_.clear();
+    if (!withdraw(parts)) throw StoreError(path, problem + kCompletedLater);
+    clearChanges();
     throw StoreError(path, problem + "; nothing was changed");
   }
 
-  // 3. Done: the journal goes, durably. Should that fail, the save still stands: the folder's
+  // 3. Done: the journals go, durably. Should that fail, the save still stands: each folder's
   // stamp tells the next opening that the journal left behind has been applied.
-  changes_.clear();
-  index_.clear();
-  hook("remove journal");
-  try {
-    removeJournal(folder_);
-  } catch (const StoreError&) {
+  clearChanges();
+  for (auto& part : parts) {
+    try {
+      part.tx->hook("remove journal");
+      removeJournal(part.tx->folder_);
+    } catch (const StoreError&) {
+    }
   }
 }
 

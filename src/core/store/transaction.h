@@ -17,7 +17,8 @@ inline constexpr const char* kJournalName = ".vrk-commit-journal";
 inline constexpr const char* kPartialJournalName = ".vrk-commit-journal.partial";
 
 // Completes a commit that a crash interrupted after its journal was sealed, or discards one that
-// stopped before. Transactions call it when they open a folder.
+// stopped before. Transactions call it when they open a folder. A save spanning two folders
+// (commitTogether()) is completed or discarded in both folders at once, whichever opens first.
 void recoverFolder(const std::filesystem::path& folder);
 
 // recoverFolder() for `root` and every folder under it that holds a journal. Backup and restore
@@ -34,8 +35,9 @@ class Transaction {
   // Called before each write point of a commit with its name ("write journal", "seal journal",
   // "sync folder", "apply <file>", "remove journal"). Tests throw from it to simulate a crash at
   // that point; such an exception leaves the folder as a crash would (nothing is undone). A
-  // StoreError thrown from it is a failed write, handled as the commit handles one. The folder's
-  // stamp is applied last, as "apply .vrk-folder-stamp".
+  // StoreError thrown from it is a failed write, handled as the commit handles one (at "remove
+  // journal" the save stands: only the journal's removal failed). The folder's stamp is applied
+  // last, as "apply .vrk-folder-stamp".
   using FaultHook = std::function<void(const std::string& point)>;
 
   explicit Transaction(std::filesystem::path folder);
@@ -58,6 +60,7 @@ class Transaction {
   void remove(const std::string& name);
 
   bool hasChanges() const { return !changes_.empty(); }
+  bool changed(const std::string& name) const { return staged(name) != nullptr; }
   // Names of the files changed so far, in the order they will be written.
   std::vector<std::string> changedFiles() const;
 
@@ -77,6 +80,11 @@ class Transaction {
   };
 
  private:
+  friend void commitTogether(Transaction& first, Transaction& second);
+  // Commits the changes of one transaction, or of two on folders side by side as one save
+  // (their journals then link to each other): commit() and commitTogether().
+  static void commitAll(const std::vector<Transaction*>& transactions);
+
   Change& stage(const std::string& name);
   const Change* staged(const std::string& name) const;
   void hook(const std::string& point) const;
