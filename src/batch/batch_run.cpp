@@ -19,7 +19,7 @@ namespace {
 
 const char* kUsage =
     "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
-    "                 do ACTION [name=value ...] [--yes | --no]\n"
+    "                 do ACTION [name=value ...] [--yes | --no] [--out FILE]\n"
     "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
     "                 help\n";
 
@@ -71,7 +71,86 @@ void printMessages(const dialog::Outcome& outcome, std::ostream& out) {
     out << "[" << dialog::messageKindName(message.kind) << "]\n" << shown(message.text) << "\n";
 }
 
-int doAction(const CommandLine& line, Context& context, std::ostream& out) {
+bool isPdf(const std::string& path) { return path.size() > 4 && path.substr(path.size() - 4) == ".pdf"; }
+
+// A document as PDF (its name ends in .pdf).
+int writePdf(const document::Document& document, const std::string& path, std::ostream& err) {
+  platform::ensureGuiApplication();
+  const QString problem = platform::printDocumentToPdf(document, QString::fromStdString(path));
+  if (!problem.isEmpty()) {
+    err << "vrk-batch: " << problem.toStdString() << "\n";
+    return kExitFileError;
+  }
+  return kExitOk;
+}
+
+// A document's plain text, part by part: to standard output, or to FILE written under a temporary
+// name and put in place by finish(), so FILE is never left half-written. Held back, the text for
+// standard output waits for finish() too (a final run's statements follow its OK line).
+class TextOutput {
+ public:
+  TextOutput(std::string path, std::ostream& out, bool holdBack)
+      : path_(std::move(path)), out_(out), holdBack_(holdBack) {}
+  ~TextOutput() {
+    if (path_.empty() || !written_ || placed_) return;
+    file_.close();
+    std::error_code ignored;
+    std::filesystem::remove(partial(), ignored);
+  }
+  TextOutput(const TextOutput&) = delete;
+  TextOutput& operator=(const TextOutput&) = delete;
+
+  void add(const document::Document& part) {
+    if (part.lines.empty()) return;
+    write(shown(document::toPlainText(part)) + "\n");
+  }
+
+  bool hasText() const { return written_; }
+
+  int finish(std::ostream& err) {
+    if (!written_) write("\n");  // a document without lines is one empty line
+    if (path_.empty()) {
+      out_ << held_;
+      return kExitOk;
+    }
+    file_.close();
+    std::error_code error;
+    if (!file_.fail()) std::filesystem::rename(partial(), path_, error);
+    placed_ = !file_.fail() && !error;
+    if (!placed_) {
+      err << "vrk-batch: cannot write " << path_ << "\n";
+      return kExitFileError;
+    }
+    return kExitOk;
+  }
+
+ private:
+  std::string partial() const { return path_ + ".partial"; }
+  void write(const std::string& text) {
+    if (!path_.empty()) {
+      if (!written_) file_.open(partial(), std::ios::binary | std::ios::trunc);
+      written_ = true;
+      file_ << text;
+      return;
+    }
+    written_ = true;
+    if (holdBack_) {
+      held_ += text;
+    } else {
+      out_ << text;
+    }
+  }
+
+  std::string path_;
+  std::ostream& out_;
+  bool holdBack_;
+  std::ofstream file_;
+  std::string held_;
+  bool written_ = false;
+  bool placed_ = false;
+};
+
+int doAction(const CommandLine& line, Context& context, std::ostream& out, std::ostream& err) {
   const Action* action = registry().action(line.name);
   if (!action) throw UsageError("unknown action " + line.name + " (see vrk-batch help)");
   checkFields(action->signature, line.fields);
@@ -82,11 +161,21 @@ int doAction(const CommandLine& line, Context& context, std::ostream& out) {
     out << "REFUSED\n";
     return kExitRefused;
   }
+  std::optional<TextOutput> text;
+  if (!isPdf(line.out)) {
+    text.emplace(line.out, out, true);
+    context.pages = [&text](document::Document&& part) { text->add(part); };
+  }
   const ActionResult result = action->run(context, FieldValues(storedFields(line.fields)), prompter);
   printMessages(result.outcome, out);
   for (const auto& reportLine : result.report) out << shown(reportLine) << "\n";
   const bool ok = result.outcome.closing == dialog::Closing::Ok;
   out << (ok ? "OK" : "REFUSED") << "\n";
+  if (text && result.document) text->add(*result.document);
+  if (text ? text->hasText() : result.document.has_value()) {
+    const int written = text ? text->finish(err) : writePdf(*result.document, line.out, err);
+    if (written != kExitOk) return written;
+  }
   return ok ? kExitOk : kExitRefused;
 }
 
@@ -98,31 +187,19 @@ int printDocument(const CommandLine& line, Context& context, std::ostream& out, 
   const dialog::Outcome guards = commandGuards(action->signature, context, prompter);
   if (guards.closing != dialog::Closing::Ok)
     throw UsageError(guards.messages.empty() ? "refused" : shown(guards.messages.back().text));
+  std::optional<TextOutput> text;
+  if (!isPdf(line.out)) {
+    text.emplace(line.out, out, false);
+    context.pages = [&text](document::Document&& part) { text->add(part); };
+  }
   const document::Document document =
       action->build(context, FieldValues(storedFields(line.fields)),
                     line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);
-  if (line.out.size() > 4 && line.out.substr(line.out.size() - 4) == ".pdf") {
-    platform::ensureGuiApplication();
-    const QString problem = platform::printDocumentToPdf(document, QString::fromStdString(line.out));
-    if (!problem.isEmpty()) {
-      err << "vrk-batch: " << problem.toStdString() << "\n";
-      return kExitFileError;
-    }
-    return kExitOk;
-  }
-  const std::string text = shown(document::toPlainText(document)) + "\n";
-  if (line.out.empty()) {
-    out << text;
-    return kExitOk;
-  }
-  std::ofstream file(line.out, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  if (!file) {
-    err << "vrk-batch: cannot write " << line.out << "\n";
-    return kExitFileError;
-  }
-  return kExitOk;
+  for (const auto& note : context.notes)
+    err << "[" << dialog::messageKindName(note.kind) << "]\n" << shown(note.text) << "\n";
+  if (!text) return writePdf(document, line.out, err);
+  text->add(document);
+  return text->finish(err);
 }
 
 }  // namespace
@@ -132,7 +209,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const CommandLine line = parseCommandLine(args);
     if (line.verb == "help") return help(out);
     Context context = makeContext(line);
-    return line.verb == "do" ? doAction(line, context, out) : printDocument(line, context, out, err);
+    return line.verb == "do" ? doAction(line, context, out, err) : printDocument(line, context, out, err);
   } catch (const UsageError& error) {
     err << "vrk-batch: " << error.what() << "\n" << kUsage;
     return kExitUsage;

@@ -60,6 +60,9 @@ const Registry& registry() {
     registerMatterActions(r);
     registerRecordActions(r);
     registerReviewActions(r);
+    registerActivityActions(r);
+    registerStatementActions(r);
+    registerSampleActions(r);
     return r;
   }();
   return all;

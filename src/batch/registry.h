@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ const shell::Command* guardedCommand(const Signature& signature);
 struct ActionResult {
   dialog::Outcome outcome;
   std::vector<std::string> report;  // lines printed after the messages (a resulting state)
+  // What the action printed (final statements): to --out FILE, else after the OK line.
+  std::optional<document::Document> document = {};
 };
 
 struct Action {

@@ -97,6 +97,21 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
       {"huge code list",
        [](const auto& f) { std::filesystem::resize_file(f / "ClientCodes.Dat", 1ULL << 40); }, addClient,
        "ClientCodes.Dat"},
+      // The whole-period reports of a finished period: activity files not of whole figures.
+      {"attorney activity entry cut short",
+       [](const auto& f) {
+         writeFile(f / "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
+         writeFile(f / "AttorneyActivityReport.Dat", std::string(3 * 40 - 8, '\0'));
+       },
+       {"print", "attorney-activity"},
+       "AttorneyActivityReport.Dat"},
+      {"billing activity figure missing",
+       [](const auto& f) {
+         writeFile(f / "ClientGroupsWithFinalStatements.Dat", "A\r\nB\r\n");
+         writeFile(f / "BillingActivityReport.Dat", std::string(12 * 8, '\0'));
+       },
+       {"print", "billing-activity"},
+       "BillingActivityReport.Dat"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.damage);

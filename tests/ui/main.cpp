@@ -15,6 +15,8 @@ std::unique_ptr<QObject> makeMatterDialogsTest();
 std::unique_ptr<QObject> makeRecordDialogsTest();
 std::unique_ptr<QObject> makeEditorDialogsTest();
 std::unique_ptr<QObject> makeShellTest();
+std::unique_ptr<QObject> makeStatementDialogsTest();
+std::unique_ptr<QObject> makeStatementRunDialogsTest();
 }  // namespace vrk::ui
 
 int main(int argc, char** argv) {
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
       vrk::ui::makeRecordDialogsTest,
       vrk::ui::makeEditorDialogsTest,
       vrk::ui::makeShellTest,
+      vrk::ui::makeStatementDialogsTest,
+      vrk::ui::makeStatementRunDialogsTest,
   };
   int failures = 0;
   for (const auto& make : testClasses) {

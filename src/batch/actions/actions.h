@@ -13,5 +13,8 @@ void registerClientActions(Registry& registry);    // clients and client groups
 void registerMatterActions(Registry& registry);    // matters
 void registerRecordActions(Registry& registry);    // time, cost/credit and payment records
 void registerReviewActions(Registry& registry);    // the review-and-change editors
+void registerActivityActions(Registry& registry);  // the whole-period activity reports
+void registerStatementActions(Registry& registry);  // draft and final statement runs
+void registerSampleActions(Registry& registry);     // a generated sample office
 
 }  // namespace vrk::batch

@@ -17,6 +17,10 @@ std::vector<std::string> loadFinishedGroups(const store::Transaction& tx);
 // Stages the list with `group` added (sorted, each once).
 void stageFinishedGroup(store::Transaction& tx, const std::string& group);
 
+// False when the settings key exists and its next invoice number is not a whole number from 1 to
+// 2,147,483,646: a final run then stops before it starts. A missing key only leaves invoice lines blank.
+bool invoiceSettingIsWhole(const services::SettingsStore& settings);
+
 // The invoice number for the next final statement, advanced by one in the settings at once; nothing
 // (and nothing advanced) when the settings key does not exist or its value is not a whole number
 // from 1 upwards that the field can hold.

@@ -411,7 +411,11 @@ StatementSource::StatementSource(store::Transaction& tx)
     : attorneys_(loadRegister(tx)),
       time_(store::timeRecordTable(), tx),
       costs_(store::costCreditRecordTable(), tx),
-      matters_(store::matterTable(), tx) {}
+      matters_(store::matterTable(), tx) {
+  time_.keepRecordsInMemory();
+  costs_.keepRecordsInMemory();
+  matters_.keepRecordsInMemory();
+}
 
 Statement computeStatement(const StatementSource& source, const std::string& client,
                            const clients::ClientRecord& record, bool final, GroupActivity& activity) {

@@ -62,7 +62,11 @@ void VrkDialog::prepareKeyboard() {
     for (QWidget* w = nextInFocusChain(); w && w != this && w != display_; w = w->nextInFocusChain()) {
       auto* box = qobject_cast<QComboBox*>(w);
       if (!box && w->parentWidget()) box = qobject_cast<QComboBox*>(w->parentWidget());
-      if (box && box->lineEdit()) box->lineEdit()->installEventFilter(this);
+      if (!box || !box->lineEdit()) continue;
+      // A key typed on the keyboard reaches the combo box first, which hands it to its line edit
+      // directly (past the line edit's filters); a key sent to the line edit skips the combo box.
+      box->installEventFilter(this);
+      box->lineEdit()->installEventFilter(this);
     }
   }
 }

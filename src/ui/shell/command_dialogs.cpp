@@ -22,6 +22,8 @@ void registerCommandDialogs(Application& app, AppServices& services) {
   registerMatterDialogs(app, services);
   registerRecordDialogs(app, services);
   registerEditorDialogs(app, services);
+  registerStatementDialogs(app, services);
+  registerActivityReportDialogs(app, services);
 }
 
 }  // namespace vrk::ui

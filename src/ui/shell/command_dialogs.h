@@ -19,6 +19,8 @@ void registerAttorneyDialogs(Application& app, AppServices& services);
 void registerClientDialogs(Application& app, AppServices& services);
 void registerMatterDialogs(Application& app, AppServices& services);
 void registerRecordDialogs(Application& app, AppServices& services);
+void registerStatementDialogs(Application& app, AppServices& services);
+void registerActivityReportDialogs(Application& app, AppServices& services);
 
 // Registers one made dialog under its class name; its window title becomes the label of the
 // main-window command that opens it ("Add A New Client").
