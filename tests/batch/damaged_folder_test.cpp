@@ -112,6 +112,17 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
        },
        {"print", "billing-activity"},
        "BillingActivityReport.Dat"},
+      // A final run reads every table before it writes, and adds to the activity files last.
+      {"time records cut short", [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordData.Dat", 265 * 2); },
+       {"do", "final-statements-all"}, "TimeRecordData.Dat"},
+      {"matter records cut short", [](const auto& f) { std::filesystem::resize_file(f / "MatterData.Dat", 100); },
+       {"do", "final-statements", "group=A"}, "MatterData.Dat"},
+      {"attorney activity of an earlier group damaged",
+       [](const auto& f) {
+         writeFile(f / "ClientGroupsWithFinalStatements.Dat", "A\r\n");
+         writeFile(f / "AttorneyActivityReport.Dat", std::string(41, '\0'));
+       },
+       {"do", "final-statements", "group=B"}, "AttorneyActivityReport.Dat"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.damage);
@@ -123,6 +134,7 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
     EXPECT_EQ(result.status, 3) << result.out;
     EXPECT_NE(result.out.find(c.named), std::string::npos) << result.out;
     EXPECT_EQ(state(folder), before);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / "082001"));  // no next period begun
   }
 }
 

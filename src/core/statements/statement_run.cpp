@@ -47,7 +47,7 @@ std::filesystem::path nextFolderOf(const std::filesystem::path& folder) {
 class NextPeriod {
  public:
   NextPeriod(const std::filesystem::path& folder, store::Transaction& current, const RunOptions& options)
-      : folder_(nextFolderOf(folder)), tx_(makeFolder(folder_)) {
+      : folder_(nextFolderOf(folder)), tx_(folder_) {
     tx_.setFaultHook(options.faultHook);
     earlierInitials_ = attorneyListOfEarlierRun(current);
     prepareNextPeriod(current, tx_);
@@ -65,16 +65,17 @@ class NextPeriod {
   }
 
   const std::optional<std::vector<std::string>>& earlierInitials() const { return earlierInitials_; }
-  store::Transaction& transaction() { return tx_; }
 
- private:
-  static const std::filesystem::path& makeFolder(const std::filesystem::path& folder) {
+  // The transaction, its folder made first when the month's first final run commits: a run that
+  // stops before its save leaves no folder behind.
+  store::Transaction& transactionInFolder() {
     std::error_code error;
-    if (!store::io::createDirectory(folder, error))
-      throw store::StoreError(folder, "The next billing period's folder cannot be created (" + error.message() + ")");
-    return folder;
+    if (!store::io::createDirectory(folder_, error))
+      throw store::StoreError(folder_, "The next billing period's folder cannot be created (" + error.message() + ")");
+    return tx_;
   }
 
+ private:
   // The attorney list an earlier final run of the month wrote its activity figures with: it copied
   // the list into the next folder in the same save. Only when it matches the activity file's size.
   std::optional<std::vector<std::string>> attorneyListOfEarlierRun(const store::Transaction& current) const {
@@ -129,7 +130,7 @@ class Run {
 
   // Both folders' changes as one save.
   void commit() {
-    if (final_) store::commitTogether(next_->transaction(), tx_);
+    if (final_) store::commitTogether(next_->transactionInFolder(), tx_);
   }
 
   RunResult& result() { return result_; }
