@@ -192,9 +192,15 @@ int printDocument(const CommandLine& line, Context& context, std::ostream& out, 
     text.emplace(line.out, out, false);
     context.pages = [&text](document::Document&& part) { text->add(part); };
   }
-  const document::Document document =
-      action->build(context, FieldValues(storedFields(line.fields)),
-                    line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);
+  document::Document document;
+  try {
+    document = action->build(context, FieldValues(storedFields(line.fields)),
+                             line.screen ? document::SinkKind::Screen : document::SinkKind::Printer);
+  } catch (const DocumentRefused& refused) {
+    printMessages(refused.outcome, out);
+    out << "REFUSED\n";
+    return kExitRefused;
+  }
   for (const auto& note : context.notes)
     err << "[" << dialog::messageKindName(note.kind) << "]\n" << shown(note.text) << "\n";
   if (!text) return writePdf(document, line.out, err);

@@ -58,6 +58,12 @@ struct Action {
   std::function<ActionResult(Context&, const FieldValues&, dialog::Prompter&)> run;
 };
 
+// Thrown by a document's build when the checks of its dialog refuse the boxes: vrk-batch prints the
+// message boxes, then REFUSED, and exits 1, as a refused action does.
+struct DocumentRefused {
+  dialog::Outcome outcome;
+};
+
 struct DocumentAction {
   Signature signature;
   std::function<document::Document(Context&, const FieldValues&, document::SinkKind)> build;

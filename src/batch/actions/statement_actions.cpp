@@ -21,11 +21,10 @@ statements::RunOptions runOptions(const Context& context, const FieldValues& fie
   return options;
 }
 
-// A draft's document, its statements' messages kept for standard error; a refused check is a usage
-// error carrying the dialog's message.
+// A draft's document, its statements' messages kept for standard error; the boxes of a refused
+// check end the document REFUSED.
 document::Document drafted(Context& context, statements::RunResult result) {
-  if (result.statements == 0 && !result.outcome.messages.empty())
-    throw UsageError(dialog::plainLineBreaks(result.outcome.messages.front().text));
+  if (result.statements == 0 && !result.outcome.messages.empty()) throw DocumentRefused{std::move(result.outcome)};
   context.notes = std::move(result.outcome.messages);
   return std::move(result.document);
 }
