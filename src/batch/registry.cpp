@@ -63,6 +63,10 @@ const Registry& registry() {
     registerActivityActions(r);
     registerStatementActions(r);
     registerSampleActions(r);
+    registerMatterListActions(r);
+    registerAgedAccountsActions(r);
+    registerMailingLabelActions(r);
+    registerCumulativeActions(r);
     return r;
   }();
   return all;

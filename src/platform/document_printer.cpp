@@ -120,7 +120,9 @@ QString printDocument(const Document& document, QPrinter& printer, const PrintOp
   QPainter painter;
   if (!painter.begin(&printer)) return openError(printer);
 
-  PageWriter writer(painter, printer, options);
+  PrintOptions sized = options;
+  if (document.pointSize > 0) sized.pointSize = document.pointSize;
+  PageWriter writer(painter, printer, sized);
   std::size_t maxLines = 0;
   std::size_t maxColumns = 0;
   measure(document, maxLines, maxColumns);

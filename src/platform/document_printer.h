@@ -10,7 +10,7 @@ class QPrinter;
 namespace vrk::platform {
 
 struct PrintOptions {
-  int pointSize = 12;  // mailing labels print at 11 points
+  int pointSize = 12;  // used when the document names no size of its own (Document::pointSize)
   QString jobName = QStringLiteral("VRK");
   QString title;  // the document's title for a PDF file's name; empty: the printing dialog's caption
 };

@@ -112,6 +112,21 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
        },
        {"print", "billing-activity"},
        "BillingActivityReport.Dat"},
+      // The aged accounts report reads every client record.
+      {"client data cut short",
+       [](const auto& f) { std::filesystem::resize_file(f / "ClientData.Dat", 396 + 10); },
+       {"print", "aged-accounts"},
+       "ClientData.Dat"},
+      // The matter lists read every matter record they list, the group list every client record.
+      {"matter data cut short for a list",
+       [](const auto& f) { std::filesystem::resize_file(f / "MatterData.Dat", 100); },
+       {"print", "matter-list", "all=yes"}, "MatterData.Dat"},
+      {"matter data cut short for all matter data",
+       [](const auto& f) { std::filesystem::resize_file(f / "MatterData.Dat", 228 + 10); },
+       {"print", "all-matter-data", "client=ACME"}, "MatterData.Dat"},
+      {"client data cut short for a group list",
+       [](const auto& f) { std::filesystem::resize_file(f / "ClientData.Dat", 396 + 10); },
+       {"print", "matter-list", "group=A"}, "ClientData.Dat"},
       // A final run reads every table before it writes, and adds to the activity files last.
       {"time records cut short", [](const auto& f) { std::filesystem::resize_file(f / "TimeRecordData.Dat", 265 * 2); },
        {"do", "final-statements-all"}, "TimeRecordData.Dat"},
@@ -123,6 +138,26 @@ TEST(DamagedFolder, SavesOnInconsistentFilesAreRefusedAndWriteNothing) {
          writeFile(f / "AttorneyActivityReport.Dat", std::string(41, '\0'));
        },
        {"do", "final-statements", "group=B"}, "AttorneyActivityReport.Dat"},
+      // The cumulative reports read each month's tables; a damaged one is a file error.
+      {"cost/credit data cut short for a cumulative report",
+       [](const auto& f) { std::filesystem::resize_file(f / "CostCreditRecordData.Dat", 180); },
+       {"print", "cumulative-costs", "client=ACME", "matter=1", "beginning=7/2001", "final=7/2001"},
+       "CostCreditRecordData.Dat"},
+      {"payment dates cut short for a cumulative report",
+       [](const auto& f) { std::filesystem::resize_file(f / "PaymentRecordDatesArray.Dat", 8); },
+       {"print", "cumulative-payments", "client=ACME", "beginning=6/2001", "final=7/2001"},
+       "PaymentRecordDatesArray.Dat"},
+      {"rate records cut short for a cumulative report",
+       [](const auto& f) { std::filesystem::resize_file(f / "FeeSchedules.Dat", 90); },
+       {"print", "cumulative-hours-and-fees", "client=ACME", "matter=1", "beginning=7/2001", "final=7/2001"},
+       "FeeSchedules.Dat"},
+      // The mailing labels read every client record, or the selected ones through their slots.
+      {"client data cut short for labels",
+       [](const auto& f) { std::filesystem::resize_file(f / "ClientData.Dat", 396 + 10); },
+       {"print", "mailing-labels", "selection=activity"}, "ClientData.Dat"},
+      {"client slot out of range for selected labels",
+       [](const auto& f) { writeFile(f / "ClientIndicesInUse.Dat", slots({2, 0, 7})); },
+       {"print", "mailing-labels", "selection=ZED,ACME"}, "ClientIndicesInUse.Dat"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.damage);

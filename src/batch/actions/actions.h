@@ -16,5 +16,9 @@ void registerReviewActions(Registry& registry);    // the review-and-change edit
 void registerActivityActions(Registry& registry);  // the whole-period activity reports
 void registerStatementActions(Registry& registry);  // draft and final statement runs
 void registerSampleActions(Registry& registry);     // a generated sample office
+void registerMatterListActions(Registry& registry);  // the matter lists and all matter data of a client
+void registerAgedAccountsActions(Registry& registry);  // the aged accounts report
+void registerMailingLabelActions(Registry& registry);  // the mailing labels
+void registerCumulativeActions(Registry& registry);  // the cumulative matter and payments reports
 
 }  // namespace vrk::batch

@@ -28,6 +28,8 @@ struct Line {
 
 struct Document {
   std::vector<Line> lines;
+  // The size the printer sets the document in, in points; 0: the printer's own (12 points).
+  int pointSize = 0;
 
   int pageCount() const;  // form feeds + 1 (0 for a document without lines)
 };

@@ -41,7 +41,9 @@ or matter are passed over. These reports are printed only.
   with their hours and fees, and the totals by attorney. Choose "Use Hourly Rates In Effect
   When Work Was Performed" to price the time as each month's rates and billing rates give,
   or "Enter Custom Hourly Rates To Be Used For This Report" to be asked for one rate for
-  each attorney.
+  each attorney. With the rates in effect, a month whose matter list lacks the matter adds
+  nothing, and a record whose attorney has no rate in its month shows NO RATE: its hours
+  count, its fee does not.
 - "Print Cumulative Costs Report For A Matter" and "Print Cumulative Credits Report For A
   Matter" list the matter's costs or credits with their total.
 - "Print Cumulative Payments Report For A Client" lists the client's payments with their

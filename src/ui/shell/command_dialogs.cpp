@@ -24,6 +24,10 @@ void registerCommandDialogs(Application& app, AppServices& services) {
   registerEditorDialogs(app, services);
   registerStatementDialogs(app, services);
   registerActivityReportDialogs(app, services);
+  registerMailingLabelDialogs(app, services);
+  registerMatterListDialogs(app, services);
+  registerAgedAccountsDialogs(app, services);
+  registerCumulativeDialogs(app, services);
 }
 
 }  // namespace vrk::ui

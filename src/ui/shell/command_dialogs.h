@@ -21,6 +21,10 @@ void registerMatterDialogs(Application& app, AppServices& services);
 void registerRecordDialogs(Application& app, AppServices& services);
 void registerStatementDialogs(Application& app, AppServices& services);
 void registerActivityReportDialogs(Application& app, AppServices& services);
+void registerMailingLabelDialogs(Application& app, AppServices& services);
+void registerMatterListDialogs(Application& app, AppServices& services);
+void registerAgedAccountsDialogs(Application& app, AppServices& services);
+void registerCumulativeDialogs(Application& app, AppServices& services);
 
 // Registers one made dialog under its class name; its window title becomes the label of the
 // main-window command that opens it ("Add A New Client").
