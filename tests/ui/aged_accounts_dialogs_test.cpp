@@ -21,6 +21,8 @@
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/office_test.h"
+#include "ui/pdf_text.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -28,34 +30,12 @@ namespace {
 
 using namespace test_form;
 
-// The PDF's text laid out as printed, or nothing when pdftotext is not installed.
-QString pdfText(const std::filesystem::path& pdf) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return {};
-  QProcess tool;
-  tool.start(QStringLiteral("pdftotext"),
-             {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
-  tool.waitForFinished();
-  return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-class AgedAccountsDialogsTest : public QObject {
+class AgedAccountsDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    folder_.reset();
-  }
+  void init() { openOffice(false); }
+  void cleanup() { closeOffice(); }
 
   void displayShowsTheReportAndPrintWritesIt_data() {
     QTest::addColumn<QString>("office");
@@ -115,7 +95,7 @@ class AgedAccountsDialogsTest : public QObject {
     click(*app.mainWindow(), "DisplayPrintAgedAccountsReportButton");
     QTRY_VERIFY(driver.done());
     QVERIFY(test::readFile(pdf).rfind("%PDF", 0) == 0);
-    const QString printed = pdfText(pdf).simplified();
+    const QString printed = test::pdfText(pdf).simplified();
     if (!printed.isEmpty()) {
       QVERIFY(printed.contains(QStringLiteral("Aged Accounts Report")));
       QVERIFY(printed.contains(QStringLiteral("Client 90 Days 60 Days 30 Days Balance On Payments Balance")));
@@ -123,11 +103,6 @@ class AgedAccountsDialogsTest : public QObject {
       if (!printedClientLine.isEmpty()) QVERIFY(printed.contains(printedClientLine));
     }
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/office_test.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -35,25 +36,12 @@ void setPeriod(QWidget& form, const char* month, const char* year, const QString
   child<UpDownEdit>(form, year)->setText(y);
 }
 
-class CumulativeDialogsTest : public QObject {
+class CumulativeDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    folder_.reset();
-  }
+  void init() { openOffice(); }
+  void cleanup() { closeOffice(); }
 
   void checksKeepTheDialogOpenAndPrintCloses_data() {
     QTest::addColumn<QString>("form");
@@ -167,11 +155,6 @@ class CumulativeDialogsTest : public QObject {
     QCOMPARE(asked, (QStringList{QStringLiteral("JD"), QStringLiteral("AB")}));
     QVERIFY(test::readFile(pdf).rfind("%PDF", 0) == 0);
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

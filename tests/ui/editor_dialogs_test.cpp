@@ -31,6 +31,7 @@
 #include "ui/editors/payment_records_editor.h"
 #include "ui/editors/time_records_editor.h"
 #include "ui/form_access.h"
+#include "ui/office_test.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -52,25 +53,12 @@ QString shownTime(QWidget& form) {
       .join(QLatin1Char(' '));
 }
 
-class EditorDialogsTest : public QObject {
+class EditorDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    period_ = test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    folder_.reset();
-  }
+  void init() { openOffice(); }
+  void cleanup() { closeOffice(); }
 
   void theTimeEditorGoesOnFromTheSavedRecord() {
     TReviewChangeClientTimeRecordsForm form(services_.app);
@@ -224,12 +212,6 @@ class EditorDialogsTest : public QObject {
     QTest::keyClick(description, Qt::Key_Return);
     QCOMPARE(description->blockCount(), 4);
   }
-
- private:
-  test::TestServices services_{{2001, 7, 20}};
-  std::unique_ptr<test::TempFolder> folder_;
-  std::filesystem::path period_;
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

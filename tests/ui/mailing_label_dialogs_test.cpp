@@ -23,6 +23,8 @@
 #include "ui/reports/mailing_label_forms.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/office_test.h"
+#include "ui/pdf_text.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -33,18 +35,6 @@ using namespace test_form;
 
 QString q(const char* text) { return QString::fromLatin1(text); }
 
-bool isPdf(const fs::path& file) { return fs::exists(file) && test::readFile(file).starts_with("%PDF"); }
-
-// The PDF's text laid out as printed, or nothing when pdftotext is not installed.
-QString pdfText(const fs::path& pdf) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return {};
-  QProcess tool;
-  tool.start(QStringLiteral("pdftotext"),
-             {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), q("-")});
-  tool.waitForFinished();
-  return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 // The codes the grid shows, row by row, with the number of rows.
 QStringList gridCodes(const QTableWidget* grid) {
   QStringList codes;
@@ -54,26 +44,12 @@ QStringList gridCodes(const QTableWidget* grid) {
   return codes;
 }
 
-class MailingLabelDialogsTest : public QObject {
+class MailingLabelDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    services_.printer.setReporter({});
-    folder_.reset();
-  }
+  void init() { openOffice(); }
+  void cleanup() { closeOffice(); }
 
   // From the command: the activity choice preselected on every opening; "to be selected" hides the
   // dialog for the selection dialog, where typed codes print in their order, and both close.
@@ -126,8 +102,8 @@ class MailingLabelDialogsTest : public QObject {
     click(*app.mainWindow(), "PrintMailingLabelsButton");
     QTRY_VERIFY(driver.done());
     QTRY_VERIFY(labelsForm && !labelsForm->isVisible());
-    QVERIFY(isPdf(pdf));
-    const QString text = pdfText(pdf);
+    QVERIFY(test::isPdf(pdf));
+    const QString text = test::pdfText(pdf);
     if (!text.isEmpty()) {
       QVERIFY2(text.contains(QRegularExpression(q("Zed Holdings +Acme Widgets Inc\\."))), qPrintable(text));
       QVERIFY(!text.contains(q("Beta One LLC")));
@@ -186,19 +162,14 @@ class MailingLabelDialogsTest : public QObject {
       });
       driver.start();
       QCOMPARE(form.exec(), int(QDialog::Accepted));
-      QVERIFY2(isPdf(pdf), c.choice);
-      const QString text = pdfText(pdf);
+      QVERIFY2(test::isPdf(pdf), c.choice);
+      const QString text = test::pdfText(pdf);
       if (text.isEmpty()) continue;
       QVERIFY2(text.contains(QRegularExpression(q("Acme Widgets Inc\\. +Beta One LLC"))), qPrintable(text));
       QCOMPARE(text.contains(q("Zed Holdings")), c.zed);
     }
     QVERIFY(seen_.empty());
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

@@ -37,6 +37,7 @@
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
 #include "ui/form_access.h"
+#include "ui/office_test.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -65,26 +66,15 @@ QStringList tableEntries(const std::filesystem::path& folder, const store::Table
   return entries;
 }
 
-class RecordDialogsTest : public QObject {
+class RecordDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
   void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    period_ = test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
+    openOffice();
     services_.session.lastEntryDate = {2001, 7, 12};
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
   }
-  void cleanup() {
-    setMessageInterceptor({});
-    folder_.reset();
-  }
+  void cleanup() { closeOffice(); }
 
   void theKeyboardAloneAddsATimeRecord() {
     Application app(services_.app);
@@ -332,12 +322,6 @@ class RecordDialogsTest : public QObject {
                texts({"a", "b", "c", "d", "e", "f"}).mid(0, lines).join(QLatin1Char('\n')));
     }
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  std::filesystem::path period_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/office_test.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -37,25 +38,12 @@ void finalize(const std::filesystem::path& folder, const std::string& group, dou
   tx.commit();
 }
 
-class StatementDialogsTest : public QObject {
+class StatementDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    period_ = test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    folder_.reset();
-  }
+  void init() { openOffice(); }
+  void cleanup() { closeOffice(); }
 
   void theBillingReportShowsTheWholePeriodAndPrints() {
     finalize(period_, "A", 1000);
@@ -94,12 +82,6 @@ class StatementDialogsTest : public QObject {
     QVERIFY(seen_.empty());  // one page: no long-document box
     QVERIFY(test::readFile(pdf).rfind("%PDF", 0) == 0);
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  std::filesystem::path period_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
 #include "ui/statements/statement_run_forms.h"
+#include "ui/office_test.h"
+#include "ui/pdf_text.h"
 #include "ui/test_services.h"
 
 namespace vrk::ui {
@@ -41,28 +43,12 @@ QStringList said(const std::vector<dialog::Message>& messages) {
 }
 QString says(dialog::MessageKind kind, const std::string& text) { return said({{kind, text}}).front(); }
 
-bool isPdf(const fs::path& file) { return fs::exists(file) && test::readFile(file).starts_with("%PDF"); }
-
-class StatementRunDialogsTest : public QObject {
+class StatementRunDialogsTest : public test::OfficeTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    folder_ = std::make_unique<test::TempFolder>();
-    test::copySampleOffice(folder_->path());
-    services_.session.dataFilesPath = folder_->path().string() + "/";
-    services_.session.billingPeriod = "072001";
-    seen_.clear();
-    setMessageInterceptor([this](const dialog::Message& message) {
-      seen_.push_back(message);
-      return true;
-    });
-  }
-  void cleanup() {
-    setMessageInterceptor({});
-    services_.printer.setReporter({});  // it wrote to a main window that is gone
-    folder_.reset();
-  }
+  void init() { openOffice(); }
+  void cleanup() { closeOffice(); }
 
   void eachRunDialogOpensFromItsCommandWithFreshLists() {
     struct Case {
@@ -253,17 +239,12 @@ class StatementRunDialogsTest : public QObject {
       QCOMPARE(said(seen_), step.messages);
       QVERIFY2(step.form.isVisible() == step.staysOpen, step.name);
       QVERIFY2(fs::exists(*folder_ / "082001") == step.nextPeriod, step.name);
-      QVERIFY2(isPdf(pdf) == step.printed, step.name);
+      QVERIFY2(test::isPdf(pdf) == step.printed, step.name);
       if (step.printed)
         QCOMPARE(child<QProgressBar>(step.form, "ProgressBar1")->value(), 3);  // every client passed
       step.form.reject();
     }
   }
-
- private:
-  std::unique_ptr<test::TempFolder> folder_;
-  test::TestServices services_{{2001, 7, 20}};
-  std::vector<dialog::Message> seen_;
 };
 
 }  // namespace

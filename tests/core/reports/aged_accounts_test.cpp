@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/document/long_document.h"
-#include "core/store/store_error.h"
 #include "support/temp_folder.h"
 
 namespace vrk::reports {
@@ -22,8 +21,8 @@ std::vector<std::string> texts(const document::Document& document) {
 }
 
 // The column (from 1) where `word` ends in `line`, or 0.
-int endOf(const std::string& line, const std::string& word, std::size_t from = 0) {
-  const auto at = line.find(word, from);
+int endOf(const std::string& line, const std::string& word) {
+  const auto at = line.find(word);
   return at == std::string::npos ? 0 : static_cast<int>(at + word.size());
 }
 
@@ -130,48 +129,6 @@ TEST(AgedAccounts, ClientLinesAndTotalsInBothForms) {
   }
 }
 
-TEST(AgedAccounts, FiguresEndUnderTheirHeadings) {
-  // Every column's figures and underline end where its heading words end; a negative balance on
-  // last statement or balance due now puts its parenthesis one column further.
-  for (const SinkKind sink : {SinkKind::Screen, SinkKind::Printer}) {
-    SCOPED_TRACE(sink == SinkKind::Screen ? "screen" : "printer");
-    const auto lines =
-        texts(layoutAgedAccounts({{"ABCDEFG", 1, 0, 1, 1, 1, 0}, {"T", 0, 5, 0, 0, 0, 0}}, kHeading, sink)
-                  .document);
-    const std::string& top = lines[12];
-    const std::string& bottom = lines[13];
-    const std::string& positive = lines[15];
-    const std::string& negative = lines[17];
-    const std::string& underline = lines[18];
-    const int code = endOf(top, "Client");
-    EXPECT_EQ(endOf(positive, "ABCDEFG"), code);
-    EXPECT_EQ(endOf(underline, "______"), code);
-    EXPECT_EQ(endOf(lines[20], "TOTALS"), code);
-    const int ends[] = {endOf(top, "90 Days"),    endOf(top, "60 Days"),  endOf(top, "30 Days"),
-                        endOf(top, "Balance On"), endOf(top, "Payments"), endOf(top, "Balance", 60)};
-    EXPECT_EQ(ends[3], endOf(bottom, "Last Statement"));
-    EXPECT_EQ(ends[4], endOf(bottom, "Received"));
-    EXPECT_EQ(ends[5], endOf(bottom, "Due Now"));
-    // The positive line's figures, one after another, each ending in its column.
-    std::size_t from = static_cast<std::size_t>(code);
-    for (const int end : ends) {
-      from = positive.find_first_not_of(' ', from);
-      ASSERT_NE(from, std::string::npos);
-      const auto stop = std::min(positive.find(' ', from), positive.size());
-      EXPECT_EQ(static_cast<int>(stop), end);
-      from = stop;
-    }
-    EXPECT_EQ(endOf(negative, "($5.00)"), ends[3] + 1);
-    EXPECT_EQ(endOf(negative, "($5.00)", static_cast<std::size_t>(ends[3] + 1)), ends[5] + 1);
-    std::size_t underFrom = static_cast<std::size_t>(code);
-    for (const int end : ends) {
-      const int at = endOf(underline, "__________", underFrom);
-      EXPECT_EQ(at, end);
-      underFrom = static_cast<std::size_t>(at);
-    }
-  }
-}
-
 TEST(AgedAccounts, PagesHoldTwentySixClientsAndTheTotalsNeedRoom) {
   struct Case {
     SinkKind sink;
@@ -246,38 +203,6 @@ TEST(AgedAccounts, TheDialogWarnsOnlyWhenTheScreenFormReachesAFifthPage) {
     EXPECT_EQ(printout.lines[3].pieces[1].font, document::Font::Arial);
     EXPECT_EQ(texts(printout)[7], "    Billing Period:  07/2001");
     EXPECT_EQ(texts(printout)[9], "    Date Of This Report:  8/14/2001");
-  }
-}
-
-TEST(AgedAccounts, AMissingOrShortClientFileIsAnErrorNamingIt) {
-  struct Case {
-    const char* damage;
-    void (*apply)(const std::filesystem::path&);
-    const char* named;
-  };
-  const Case cases[] = {
-      {"data file missing",
-       [](const std::filesystem::path& f) { std::filesystem::remove(f / "ClientData.Dat"); },
-       "ClientData.Dat"},
-      {"data file cut short",
-       [](const std::filesystem::path& f) { std::filesystem::resize_file(f / "ClientData.Dat", 396 + 10); },
-       "ClientData.Dat"},
-      {"code list missing",
-       [](const std::filesystem::path& f) { std::filesystem::remove(f / "ClientCodes.Dat"); },
-       "ClientCodes.Dat"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.damage);
-    test::TempFolder temp;
-    const auto folder = test::copySampleOffice(temp.path());
-    c.apply(folder);
-    const AgedAccountsReport report(folder, kHeading);
-    try {
-      (void)report.printout();
-      ADD_FAILURE() << "no error";
-    } catch (const store::StoreError& error) {
-      EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
-    }
   }
 }
 

@@ -111,78 +111,6 @@ TEST(MatterListLayout, PageBreaksFootersAndLineCounts) {
   }
 }
 
-TEST(MatterListLayout, HeadingAndMatterColumns) {
-  struct Case {
-    SinkKind sink;
-    MatterListHeading heading;
-    std::vector<std::string> expected;  // the first lines, through the first matter
-  };
-  const std::vector<ListedMatter> matters = {
-      {"ACME", "012", {"Lease dispute", "Harbor Road premises", "", "Fourth line"}},
-      {"BETA123", "99999", {"", "", "", ""}}};
-  const std::vector<Case> cases = {
-      {SinkKind::Printer,
-       {MatterListKind::ClientGroup, "A", "072001", kToday},
-       {"",
-        "",
-        "",
-        std::string(30, ' ') + "Matters For Client Group \"A\"",
-        "",
-        "",
-        "",
-        "      Billing Period:  07/2001",
-        "",
-        "      Date Of This Report:  8/14/2001",
-        "",
-        "",
-        "      Client        Matter",
-        "      Code          Number        Matter Description",
-        "",
-        "",
-        "      ACME          012           Lease dispute",
-        std::string(34, ' ') + "Harbor Road premises",
-        std::string(34, ' ') + "Fourth line",
-        "",
-        "      BETA123       99999         "}},
-      {SinkKind::Screen,
-       {MatterListKind::Client, "ACME", "072001", kToday},
-       {"",
-        "",
-        "",
-        std::string(27, ' ') + "Matters For Client ACME",
-        "",
-        "",
-        "",
-        "    Billing Period:  07/2001",
-        "",
-        "    Date Of This Report:  8/14/2001",
-        "",
-        "",
-        "    Client         Matter",
-        "    Code           Number         Matter Description",
-        "",
-        "    ACME           012            Lease dispute",
-        std::string(34, ' ') + "Harbor Road premises",
-        std::string(34, ' ') + "Fourth line",
-        "",
-        "    BETA123        99999          "}},
-      {SinkKind::Printer,
-       {MatterListKind::AllClients, "", "122026", {2026, 12, 5}},
-       {"", "", "", std::string(34, ' ') + "Matter List", "", "", "", "      Billing Period:  12/2026", "",
-        "      Date Of This Report:  12/5/2026"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(matterListTitle(c.heading.kind, c.heading.choice));
-    const MatterListLayout layout = layoutMatterList(matters, c.heading, c.sink);
-    auto lines = texts(layout.document);
-    ASSERT_GE(lines.size(), c.expected.size());
-    lines.resize(c.expected.size());
-    EXPECT_EQ(lines, c.expected);
-    const auto& title = layout.document.lines[3].pieces.back();
-    EXPECT_EQ(title.font, c.sink == SinkKind::Printer ? document::Font::Arial : document::Font::Courier);
-  }
-}
-
 TEST(MatterListLayout, AMatterOfFourDescriptionLinesTakesFiveLines) {
   // The empty line, the matter's line and three more. 14 + 5 x 8 = 54 and 54 + 4 = 58 still fits,
   // so nine fill the first page to 59 and the tenth starts page 2.
@@ -241,91 +169,30 @@ TEST_F(MatterListRunTest, ChecksSelectionAndMessages) {
     dialog::Closing closing;
   };
   using dialog::MessageKind;
+  using K = MatterListKind;
+  const SinkKind P = SinkKind::Printer, S = SinkKind::Screen;
+  const dialog::Closing ok = dialog::Closing::Ok, stay = dialog::Closing::Stay;
   const dialog::Message noMatters{MessageKind::Information, kNoMattersForClient};
+  const dialog::Message badGroup{MessageKind::Error, kMatterListInvalidGroup};
+  const dialog::Message badCode{MessageKind::Error, statements::kRunInvalidClientCode};
+  const std::vector<std::string> all = {"ACME/1", "ACME/012", "BETA1/3"};
   const std::vector<Case> cases = {
-      {MatterListKind::AllClients,
-       "",
-       SinkKind::Printer,
-       {},
-       {"ACME/1", "ACME/012", "BETA1/3"},
-       true,
-       dialog::Closing::Ok},
-      {MatterListKind::AllClients,
-       "",
-       SinkKind::Screen,
-       {},
-       {"ACME/1", "ACME/012", "BETA1/3"},
-       true,
-       dialog::Closing::Stay},
-      {MatterListKind::ClientGroup,
-       "A",
-       SinkKind::Printer,
-       {},
-       {"ACME/1", "ACME/012", "BETA1/3"},
-       true,
-       dialog::Closing::Ok},
+      {K::AllClients, "", P, {}, all, true, ok},
+      {K::AllClients, "", S, {}, all, true, stay},
+      {K::ClientGroup, "A", P, {}, all, true, ok},
       // A group whose client has no matters: the heading alone, no box.
-      {MatterListKind::ClientGroup, "B", SinkKind::Screen, {}, {}, true, dialog::Closing::Stay},
-      {MatterListKind::ClientGroup,
-       "C",
-       SinkKind::Printer,
-       {{MessageKind::Information, kMatterListNoClientsInGroup}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::ClientGroup,
-       "a",
-       SinkKind::Printer,
-       {{MessageKind::Error, kMatterListInvalidGroup}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::ClientGroup,
-       "AB",
-       SinkKind::Screen,
-       {{MessageKind::Error, kMatterListInvalidGroup}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::ClientGroup,
-       "",
-       SinkKind::Screen,
-       {{MessageKind::Error, kMatterListInvalidGroup}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::Client,
-       "ACME",
-       SinkKind::Screen,
-       {},
-       {"ACME/1", "ACME/012"},
-       true,
-       dialog::Closing::Stay},
-      {MatterListKind::Client, "BETA1", SinkKind::Printer, {}, {"BETA1/3"}, true, dialog::Closing::Ok},
+      {K::ClientGroup, "B", S, {}, {}, true, stay},
+      {K::ClientGroup, "C", P, {{MessageKind::Information, kMatterListNoClientsInGroup}}, {}, false, stay},
+      {K::ClientGroup, "a", P, {badGroup}, {}, false, stay},
+      {K::ClientGroup, "", S, {badGroup}, {}, false, stay},
+      {K::Client, "ACME", S, {}, {"ACME/1", "ACME/012"}, true, stay},
+      {K::Client, "BETA1", P, {}, {"BETA1/3"}, true, ok},
       // The heading is printed, then the box; the printed list still closes.
-      {MatterListKind::Client, "ZED", SinkKind::Printer, {noMatters}, {}, true, dialog::Closing::Ok},
-      {MatterListKind::Client, "ZED", SinkKind::Screen, {noMatters}, {}, true, dialog::Closing::Stay},
-      {MatterListKind::Client,
-       "acme",
-       SinkKind::Printer,
-       {{MessageKind::Error, statements::kRunInvalidClientCode}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::Client,
-       "TOOLONG1",
-       SinkKind::Printer,
-       {{MessageKind::Error, statements::kRunInvalidClientCode}},
-       {},
-       false,
-       dialog::Closing::Stay},
-      {MatterListKind::Client,
-       "ACM",
-       SinkKind::Screen,
-       {{MessageKind::Error, statements::kRunNoClientData}},
-       {},
-       false,
-       dialog::Closing::Stay},
+      {K::Client, "ZED", P, {noMatters}, {}, true, ok},
+      {K::Client, "ZED", S, {noMatters}, {}, true, stay},
+      {K::Client, "acme", P, {badCode}, {}, false, stay},
+      {K::Client, "TOOLONG1", P, {badCode}, {}, false, stay},
+      {K::Client, "ACM", S, {{MessageKind::Error, statements::kRunNoClientData}}, {}, false, stay},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(matterListTitle(c.kind, c.choice) +
@@ -431,12 +298,6 @@ TEST_F(MatterListRunTest, AllMatterDataPagesAreTheOneMatterPrintOut) {
     }
   }
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_NE(pages[0].find("Matter Number:  1\n"), std::string::npos);
-  EXPECT_NE(pages[0].find("General corporate"), std::string::npos);
-  EXPECT_NE(pages[0].find("$30,125.00"), std::string::npos);
-  EXPECT_NE(pages[1].find("Matter Number:  012\n"), std::string::npos);
-  EXPECT_NE(pages[1].find("Harbor Road premises"), std::string::npos);
-  EXPECT_NE(pages[1].find("This document prepared on 08/14/2001"), std::string::npos);
   // Each page is exactly what the one-matter print-out gives for that matter.
   for (const auto& [number, page] : {std::pair{"1", 0}, std::pair{"012", 1}}) {
     matters::DisplayMatter one(folder);
