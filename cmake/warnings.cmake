@@ -1,8 +1,11 @@
 # One interface target carries the warnings and strictness flags for all project code.
 add_library(vrk_warnings INTERFACE)
 target_compile_options(vrk_warnings INTERFACE
-  -Wall -Wextra -Werror -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
   -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+if(VRK_WERROR)
+  target_compile_options(vrk_warnings INTERFACE -Werror)
+endif()
 target_compile_definitions(vrk_warnings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
   QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_KEYWORDS)

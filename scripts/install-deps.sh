@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when missing.
+# Installs the Debian packages the build, the program and the tests need, when missing; packages
+# named as arguments too (scripts/check-package.sh names the tools it checks the package with).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libgtest-dev                                # GoogleTest
   fonts-liberation                            # fixed-pitch "Courier" and "Arial" substitutes
   poppler-utils                               # pdftotext / pdfinfo, used by the printing tests
+  "$@"
 )
 
 missing=()

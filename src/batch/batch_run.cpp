@@ -5,6 +5,7 @@
 
 #include "batch/command_line.h"
 #include "batch/context.h"
+#include "batch/help_text.h"
 #include "batch/registry.h"
 #include "core/document/document.h"
 #include "core/shell/guards.h"
@@ -17,12 +18,6 @@
 namespace vrk::batch {
 namespace {
 
-const char* kUsage =
-    "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
-    "                 do ACTION [name=value ...] [--yes | --no] [--out FILE]\n"
-    "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
-    "                 help\n";
-
 // Command-line text is UTF-8; the core works in the stored single-byte character set.
 Fields storedFields(const Fields& fields) {
   Fields stored;
@@ -31,23 +26,6 @@ Fields storedFields(const Fields& fields) {
 }
 
 std::string shown(const std::string& stored) { return dialog::plainLineBreaks(text::utf8FromCp1252(stored)); }
-
-void printSignature(std::ostream& out, const Signature& signature) {
-  out << "  " << signature.name;
-  for (const auto& field : signature.fields) out << (field.empty() ? " WORD" : " " + field + "=…");
-  out << "\n      " << signature.summary << "\n";
-}
-
-int help(std::ostream& out) {
-  out << kUsage << "\nactions (do):\n";
-  for (const auto& [name, action] : registry().actions()) printSignature(out, action.signature);
-  out << "\ndocuments (print):\n";
-  for (const auto& [name, document] : registry().documents()) printSignature(out, document.signature);
-  out << "\nAn action or document of a main-window command first runs that command's guards, as\n"
-         "the main window does; --yes / --no also answers the final-statements question.\n"
-         "Exit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
-  return kExitOk;
-}
 
 // The guards the main window runs before the signature's command opens its dialog; the outcome
 // closes with OK when every guard passed.
@@ -213,7 +191,10 @@ int printDocument(const CommandLine& line, Context& context, std::ostream& out, 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   try {
     const CommandLine line = parseCommandLine(args);
-    if (line.verb == "help") return help(out);
+    if (line.verb == "help") {
+      printHelp(out);
+      return kExitOk;
+    }
     Context context = makeContext(line);
     return line.verb == "do" ? doAction(line, context, out, err) : printDocument(line, context, out, err);
   } catch (const UsageError& error) {

@@ -35,6 +35,10 @@ class QtSettingsStore : public services::SettingsStore {
     syncOrThrow();
   }
 
+  std::string location() const override {
+    return registry_ ? std::string("HKEY_CURRENT_USER") + services::kSettingsKey : file().string();
+  }
+
   std::string readString(const std::string& name) const override {
     checkReadable();
     const QVariant value = settings_->value(entry(name));
@@ -54,7 +58,7 @@ class QtSettingsStore : public services::SettingsStore {
     return kParentGroup + QLatin1Char('/') + kKeyName + QLatin1Char('/') + QString::fromStdString(name);
   }
 
-  std::filesystem::path location() const {
+  std::filesystem::path file() const {
     return std::filesystem::path(settings_->fileName().toStdU16String());
   }
 
@@ -62,15 +66,15 @@ class QtSettingsStore : public services::SettingsStore {
   void checkReadable() const {
     settings_->sync();
     if (settings_->status() == QSettings::AccessError)
-      throw store::StoreError(location(), "The settings cannot be read");
+      throw store::StoreError(file(), "The settings cannot be read");
     if (settings_->status() == QSettings::FormatError)
-      throw store::StoreError(location(), "The settings file is damaged");
+      throw store::StoreError(file(), "The settings file is damaged");
   }
 
   void syncOrThrow() {
     settings_->sync();
     if (settings_->status() != QSettings::NoError)
-      throw store::StoreError(location(), "The settings cannot be written");
+      throw store::StoreError(file(), "The settings cannot be written");
   }
 
   std::unique_ptr<QSettings> settings_;

@@ -1,6 +1,7 @@
 // The program's start: first run through its windows, the main window's label, a guard refusal.
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -19,6 +20,7 @@
 #include "ui/shell/create_directory_form.h"
 #include "ui/shell/opening_form.h"
 #include "ui/test_services.h"
+#include "vrk_version.h"
 
 namespace vrk::ui {
 namespace {
@@ -105,6 +107,11 @@ class ShellTest : public QObject {
     QCOMPARE(messages_[0].text,
              std::string("THIS APPLICATION REQUIRES A SCREEN RESOLUTION SETTING OF 1024 BY 768 OR HIGHER"));
     QCOMPARE(messages_[1].text, std::string(shell::kInvalidInvoiceNumber));
+
+    // Help > About: the version, the data directory in use and where the settings are kept.
+    app.mainWindow()->findChild<QMenu*>(QStringLiteral("HelpMenu"))->actions().last()->trigger();
+    QCOMPARE(messages_.back().text, "VRK Time and Billing\r\nVersion " + std::string(kVersion) +
+                                        "\r\n\r\nData directory: " + data + "\r\nSettings: not saved");
 
     // Another tab opens the period again: a folder deleted meanwhile comes back.
     std::filesystem::remove(data + "072001");

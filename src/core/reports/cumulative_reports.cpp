@@ -120,16 +120,15 @@ class MatterPages {
   PageWriter pages_;
 };
 
-void insertAttorney(std::vector<AttorneyTotals>& attorneys, AttorneyTotals totals) {
-  const auto place = std::lower_bound(attorneys.begin(), attorneys.end(), totals.initials,
+// The attorney's totals, kept in alphabetical order; an attorney met for the first time is
+// inserted in its place with the rate `newRate()` gives (asked only then).
+template <typename NewRate>
+AttorneyTotals& attorneyTotals(std::vector<AttorneyTotals>& attorneys, const std::string& initials,
+                               NewRate newRate) {
+  const auto place = std::lower_bound(attorneys.begin(), attorneys.end(), initials,
                                       [](const AttorneyTotals& a, const std::string& b) { return a.initials < b; });
-  attorneys.insert(place, std::move(totals));
-}
-
-AttorneyTotals* findAttorney(std::vector<AttorneyTotals>& attorneys, const std::string& initials) {
-  for (auto& attorney : attorneys)
-    if (attorney.initials == initials) return &attorney;
-  return nullptr;
+  if (place != attorneys.end() && place->initials == initials) return *place;
+  return *attorneys.insert(place, AttorneyTotals{initials, 0, 0, newRate()});
 }
 
 }  // namespace
@@ -236,13 +235,11 @@ HoursAndFees gatherHoursAndFees(const std::string& dataFilesPath, const std::str
       const records::TimeRecord record = records::decodeTimeRecord(table.readRecord(p));
       TimeEntry entry{table.dates(2)[p], record.description, record.initials,
                       rules::storedDecimalValue(record.time), std::nullopt};
-      AttorneyTotals* attorney = findAttorney(report.attorneys, record.initials);
       if (choice == RateChoice::Custom) {
-        if (!attorney) {
-          insertAttorney(report.attorneys, {record.initials, 0, 0, askRate ? askRate(record.initials) : 0});
-          attorney = findAttorney(report.attorneys, record.initials);
-        }
-        entry.fee = entry.hours * attorney->rate;
+        const AttorneyTotals& attorney = attorneyTotals(report.attorneys, record.initials, [&] {
+          return askRate ? askRate(record.initials) : 0.0;
+        });
+        entry.fee = entry.hours * attorney.rate;
       } else {
         const double special = record.rate.empty() ? 0 : rules::storedDecimalValue(record.rate);
         std::optional<double> rate;
@@ -254,13 +251,10 @@ HoursAndFees gatherHoursAndFees(const std::string& dataFilesPath, const std::str
           rate = attorneys::rateFor(rates, record.initials, schedule);
         }
         if (rate) entry.fee = entry.hours * *rate;
-        if (!attorney) {
-          insertAttorney(report.attorneys, {record.initials, 0, 0, 0});
-          attorney = findAttorney(report.attorneys, record.initials);
-        }
       }
-      attorney->hours += entry.hours;
-      attorney->fees += entry.fee.value_or(0);
+      AttorneyTotals& attorney = attorneyTotals(report.attorneys, record.initials, [] { return 0.0; });
+      attorney.hours += entry.hours;
+      attorney.fees += entry.fee.value_or(0);
       report.entries.push_back(std::move(entry));
     }
   }, progress);

@@ -18,6 +18,8 @@ class SettingsStore {
   virtual void createKey() = 0;                // creates the key (no values yet)
   virtual std::string readString(const std::string& name) const = 0;  // missing value: ""
   virtual void writeString(const std::string& name, const std::string& value) = 0;  // creates the key
+  // Where the settings are kept (a file or a registry key), for the user to see; "" in memory.
+  virtual std::string location() const { return {}; }
 };
 
 // Settings held in memory (tests).

@@ -51,6 +51,17 @@ void showMessage(QWidget* parent, const dialog::Message& message) {
   execBox(parent, message, QMessageBox::Ok);
 }
 
+void showInformation(QWidget* parent, const QString& caption, const std::string& text) {
+  if (interceptor()) {
+    interceptor()({dialog::MessageKind::Information, text});
+    return;
+  }
+  QMessageBox box(QMessageBox::Information, caption, QString::fromStdString(dialog::plainLineBreaks(text)),
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
 void showOutcome(QWidget* parent, const dialog::Outcome& outcome) {
   for (const auto& message : outcome.messages)
     if (!message.question) showMessage(parent, message);

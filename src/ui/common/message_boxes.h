@@ -6,12 +6,17 @@
 #include "core/dialog/outcome.h"
 #include "core/dialog/prompter.h"
 
+class QString;
 class QWidget;
 
 namespace vrk::ui {
 
 // Shows one message box with an OK button.
 void showMessage(QWidget* parent, const dialog::Message& message);
+
+// An information box under its own caption (Help > About), the text in UTF-8; tests see it as an
+// information message.
+void showInformation(QWidget* parent, const QString& caption, const std::string& text);
 
 // Shows the outcome's messages in order, except the questions, which were asked already.
 void showOutcome(QWidget* parent, const dialog::Outcome& outcome);

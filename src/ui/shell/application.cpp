@@ -5,11 +5,13 @@
 #include <QScreen>
 
 #include "core/help/help_pages.h"
+#include "core/shell/about.h"
 #include "core/shell/guards.h"
 #include "core/shell/start_up.h"
 #include "core/store/billing_period.h"
 #include "core/store/store_error.h"
 #include "platform/text_codec.h"
+#include "vrk_version.h"
 #include "ui/backup/backup_data_files_form.h"
 #include "ui/backup/restore_data_files_form.h"
 #include "ui/common/message_boxes.h"
@@ -69,6 +71,7 @@ Application::Application(AppServices& services) : services_(services) {
   connect(opening_.get(), &TOpeningForm::backupRequested, this, &Application::backupFromOpening);
   connect(opening_.get(), &TOpeningForm::restoreRequested, this, &Application::restoreFromOpening);
   connect(opening_.get(), &TOpeningForm::helpRequested, this, &Application::showHelp);
+  connect(opening_.get(), &TOpeningForm::aboutRequested, this, &Application::showAbout);
   connect(opening_.get(), &TOpeningForm::exitRequested, this, &Application::endProgram);
 
   connect(main_.get(), &TClientsForm::commandRequested, this,
@@ -85,6 +88,7 @@ Application::Application(AppServices& services) : services_(services) {
   connect(main_.get(), &TClientsForm::backupRequested, this, &Application::showBackup);
   connect(main_.get(), &TClientsForm::restoreRequested, this, &Application::showRestore);
   connect(main_.get(), &TClientsForm::helpRequested, this, &Application::showHelp);
+  connect(main_.get(), &TClientsForm::aboutRequested, this, &Application::showAbout);
 }
 
 Application::~Application() = default;
@@ -177,6 +181,16 @@ void Application::addCommandDialog(const std::string& dialogName, std::function<
 void Application::showHelp(int page) {
   if (page < 0 || page >= static_cast<int>(helpPages_.size())) return;
   helpPages_[static_cast<std::size_t>(page)]->exec();
+}
+void Application::showAbout() {
+  std::string dataFilesPath = services_.session.dataFilesPath;
+  try {
+    if (dataFilesPath.empty()) dataFilesPath = services_.settings.readString(services::kDataFilesPath);
+  } catch (const std::exception&) {  // unreadable settings: said as not chosen
+  }
+  QWidget* parent = main_->isVisible() ? static_cast<QWidget*>(main_.get()) : opening_.get();
+  showInformation(parent, QString::fromLatin1(shell::kAboutCaption),
+                  shell::aboutText(kVersion, dataFilesPath, services_.settings.location()));
 }
 void Application::showBackup() { backup_->exec(); }
 void Application::showRestore() { restore_->exec(); }

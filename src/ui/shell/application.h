@@ -43,6 +43,8 @@ class Application : public QObject {
   // Sets the main window's label and makes sure the period's folder exists.
   void openBillingPeriod();
   void showHelp(int page);
+  // Help > About: the version, the data directory and the settings file in use.
+  void showAbout();
   void endProgram();
 
   // The dialog of each command, by its class name; a command without one says so.

@@ -107,7 +107,7 @@ TClientsForm::TClientsForm(QWidget* parent)
   file->addSeparator();
   file->addAction(QStringLiteral("       E&xit"), this, &TClientsForm::endRequested);
   addHelpMenu(this, QStringLiteral("            &Help"), QStringLiteral("      "),
-              [this](int page) { Q_EMIT helpRequested(page); });
+              [this](int page) { Q_EMIT helpRequested(page); }, [this] { Q_EMIT aboutRequested(); });
 
   tabs_->setObjectName(QStringLiteral("CommandTabs"));
   for (const shell::Tab tab : shell::kAllTabs)

@@ -33,6 +33,7 @@ class TClientsForm : public QMainWindow {
   void backupRequested();
   void restoreRequested();
   void helpRequested(int page);
+  void aboutRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -47,7 +47,7 @@ QPixmap openingPicture() {
 }  // namespace
 
 void addHelpMenu(QMainWindow* window, const QString& title, const QString& indent,
-                 const std::function<void(int)>& open) {
+                 const std::function<void(int)>& open, const std::function<void()>& about) {
   QMenu* help = window->menuBar()->addMenu(title);
   help->setObjectName(QStringLiteral("HelpMenu"));
   int page = 0;
@@ -55,6 +55,8 @@ void addHelpMenu(QMainWindow* window, const QString& title, const QString& inden
     const int index = page++;
     help->addAction(indent + QString::fromLatin1(entry), window, [open, index] { open(index); });
   }
+  help->addSeparator();
+  help->addAction(indent + QStringLiteral("&About VRK"), window, [about] { about(); });
 }
 
 TOpeningForm::TOpeningForm(QWidget* parent) : QMainWindow(parent) {
@@ -69,7 +71,7 @@ TOpeningForm::TOpeningForm(QWidget* parent) : QMainWindow(parent) {
   file->addSeparator();
   file->addAction(QStringLiteral("E&xit"), this, &TOpeningForm::exitRequested);
   addHelpMenu(this, QStringLiteral("      &Help"), QString(),
-              [this](int page) { Q_EMIT helpRequested(page); });
+              [this](int page) { Q_EMIT helpRequested(page); }, [this] { Q_EMIT aboutRequested(); });
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("PictureImage"));

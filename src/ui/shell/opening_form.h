@@ -21,12 +21,13 @@ class TOpeningForm : public QMainWindow {
   void backupRequested();
   void restoreRequested();
   void helpRequested(int page);  // index into the help pages, in menu order
+  void aboutRequested();
   void exitRequested();
 };
 
 // The Help menu's entries, in order, shared by the opening and the main window; `indent` is
-// the blanks each entry starts with.
+// the blanks each entry starts with. The help pages, then About.
 void addHelpMenu(QMainWindow* window, const QString& title, const QString& indent,
-                 const std::function<void(int)>& open);
+                 const std::function<void(int)>& open, const std::function<void()>& about);
 
 }  // namespace vrk::ui
