@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh lintian desktop-file-utils appstream man-db
-deb="$(scripts/package.sh -DVRK_WERROR=ON | tail -n 1)"
+scripts/package.sh -DVRK_WERROR=ON
+deb="$(ls build-package/vrk_*.deb)"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"

@@ -1,5 +1,9 @@
 // vrk-batch: the client and client group actions, the client data and client codes print-outs.
 #include "batch/actions/actions.h"
+
+#include <initializer_list>
+#include <iterator>
+
 #include "batch/registry.h"
 #include "core/clients/add_client.h"
 #include "core/clients/change_client.h"
@@ -117,25 +121,25 @@ document::Document clientCodes(Context& context, const FieldValues& fields, docu
   return *logic.print(fields.get("group"), context.today).document;
 }
 
-std::vector<std::string> clientFieldNames() {
-  std::vector<std::string> names = {"group",        "address-1",          "address-2", "address-3",
-                                    "address-4",    "address-5",          "address-6", "category",
-                                    "late-charges", "last-statement-date"};
-  for (std::size_t i = 0; i < clients::kAmountCount; ++i) names.emplace_back(clients::amountBox(i).field);
-  return names;
+// The fields of the client boxes after the given leading ones, in the dialog's order.
+std::vector<std::string> clientFieldNames(std::initializer_list<const char*> leading) {
+  const char* const boxes[] = {"group",     "address-1", "address-2",    "address-3",          "address-4",
+                               "address-5", "address-6", "category", "late-charges", "last-statement-date"};
+  std::vector<const char*> names(leading);
+  names.insert(names.end(), std::begin(boxes), std::end(boxes));
+  for (std::size_t i = 0; i < clients::kAmountCount; ++i) names.push_back(clients::amountBox(i).field);
+  return std::vector<std::string>(names.begin(), names.end());
 }
 
 }  // namespace
 
 void registerClientActions(Registry& registry) {
-  auto addFields = clientFieldNames();
-  addFields.insert(addFields.begin(), "code");
+  const auto addFields = clientFieldNames({"code"});
   registry.add(Action{
       {"add-client", "Add A New Client (category 0-4, late-charges yes|no, dates MM/DD/YYYY, plain amounts)",
        addFields, "Add A New Client"},
       addClient});
-  auto changeFields = addFields;
-  changeFields.insert(changeFields.begin(), "client");
+  const auto changeFields = clientFieldNames({"client", "code"});
   registry.add(
       Action{{"change-client",
               "Change Data For Client: displays CLIENT, then saves the fields given (code: a new code)",

@@ -61,6 +61,16 @@ QPushButton* cancelButton(QDialog* dialog) {
   return cancel;
 }
 
+QHBoxLayout* printCancelRow(QDialog* dialog, const std::function<void()>& print) {
+  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), dialog);
+  QObject::connect(printButton, &QPushButton::clicked, dialog, print);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(printButton);
+  buttons->addWidget(cancelButton(dialog));
+  return buttons;
+}
+
 QLineEdit* shownCodeBox(bool readOnly, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QStringLiteral("ClientCodeEditBox"));

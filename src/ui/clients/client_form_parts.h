@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -39,6 +40,9 @@ std::string storedText(const QComboBox* box);
 
 // "Cancel", which closes `dialog` with Cancel.
 QPushButton* cancelButton(QDialog* dialog);
+// The buttons row of a print dialog, at the right: "Print" (`PrintButton`), which calls `print`,
+// and Cancel.
+QHBoxLayout* printCancelRow(QDialog* dialog, const std::function<void()>& print);
 // The box showing the displayed client's code, `ClientCodeEditBox`; read-only when asked.
 // The client code box of a change or display: capitals on leaving when it can be typed in.
 QLineEdit* shownCodeBox(bool readOnly, QWidget* parent);

@@ -87,13 +87,6 @@ reports::Progress progressOf(QProgressBar* bar) {
   };
 }
 
-QHBoxLayout* printButtons(QPushButton* print, QDialog* dialog) {
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(print);
-  buttons->addWidget(cancelButton(dialog));
-  return buttons;
-}
 
 QRadioButton* rateChoice(const QString& text, const QString& name, QWidget* parent) {
   auto* button = new QRadioButton(text, parent);
@@ -140,9 +133,6 @@ CumulativeMatterReportForm::CumulativeMatterReportForm(AppServices& services, QW
   titleRow->addWidget(title_);
   titleRow->addStretch();
 
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { print(); });
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(keys);
@@ -161,7 +151,7 @@ CumulativeMatterReportForm::CumulativeMatterReportForm(AppServices& services, QW
   }
   layout->addLayout(titleRow);
   layout->addWidget(progress_);
-  layout->addLayout(printButtons(printButton, this));
+  layout->addLayout(printCancelRow(this, [this] { print(); }));
 }
 
 bool CumulativeMatterReportForm::reload() {
@@ -267,15 +257,12 @@ TCumulativePaymentsReportForm::TCumulativePaymentsReportForm(AppServices& servic
   keys->addWidget(new QLabel(QStringLiteral("Client Code"), this));
   keys->addWidget(client_);
   keys->addStretch();
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { print(); });
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(keys);
   layout->addLayout(periodGrid(periods_, this));
   layout->addWidget(progress_);
-  layout->addLayout(printButtons(printButton, this));
+  layout->addLayout(printCancelRow(this, [this] { print(); }));
 }
 
 bool TCumulativePaymentsReportForm::reload() {

@@ -50,13 +50,6 @@ bool printLabels(AppServices& services, QWidget* parent, const document::Documen
   return services.printer.print(parent, labels, options);
 }
 
-QHBoxLayout* buttonRow(QPushButton* print, QDialog* dialog) {
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(print);
-  buttons->addWidget(cancelButton(dialog));
-  return buttons;
-}
 
 }  // namespace
 
@@ -95,14 +88,12 @@ TPrintMailingLabelsForSelectedClientsForm::TPrintMailingLabelsForSelectedClients
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->hide();
 
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { print(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(row);
   layout->addWidget(grid_, 1);
   layout->addWidget(progress_);
-  layout->addLayout(buttonRow(printButton, this));
+  layout->addLayout(printCancelRow(this, [this] { print(); }));
 }
 
 bool TPrintMailingLabelsForSelectedClientsForm::reload() {
@@ -196,13 +187,11 @@ TPrintMailingLabelsForm::TPrintMailingLabelsForm(AppServices& services, QWidget*
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->hide();
 
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { print(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addWidget(choices);
   layout->addWidget(progress_);
-  layout->addLayout(buttonRow(printButton, this));
+  layout->addLayout(printCancelRow(this, [this] { print(); }));
 }
 
 int TPrintMailingLabelsForm::exec() {

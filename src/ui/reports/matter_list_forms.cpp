@@ -67,19 +67,12 @@ MatterListForm::MatterListForm(AppServices& services, QWidget* parent, const QSt
     resize(kListWidth, kListHeight);
   }
 
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { run(document::SinkKind::Printer); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(printButton);
-  buttons->addWidget(cancelButton(this));
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(row);
   layout->addWidget(progress_);
   if (memo_) layout->addWidget(memo_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(printCancelRow(this, [this] { run(document::SinkKind::Printer); }));
 }
 
 bool MatterListForm::reload() {

@@ -95,19 +95,12 @@ StatementRunForm::StatementRunForm(AppServices& services, QWidget* parent, const
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   if (parts_.display) text_ = statementBox(this);
 
-  auto* printButton = namedButton(QStringLiteral("Print"), QStringLiteral("PrintButton"), this);
-  connect(printButton, &QPushButton::clicked, this, [this] { print(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(printButton);
-  buttons->addWidget(cancelButton(this));
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(row);
   layout->addWidget(progress_);
   if (text_) layout->addWidget(text_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(printCancelRow(this, [this] { print(); }));
 }
 
 bool StatementRunForm::reload() {
