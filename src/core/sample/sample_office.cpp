@@ -377,7 +377,12 @@ class OfficeBuilder {
   void write(store::Transaction& tx) const;
 
  private:
-  std::string personName() { return std::string(random_.pick(kFirstNames)) + " " + random_.pick(kSurnames); }
+  // Each draw is a statement of its own: the operands of + may be evaluated in any order, and
+  // the same seed must give the same office whichever compiler built the program.
+  std::string personName() {
+    const std::string first = random_.pick(kFirstNames);
+    return first + " " + random_.pick(kSurnames);
+  }
   std::int32_t randomWorkday() { return static_cast<std::int32_t>(random_.below(period_.workdays.size())); }
   double workday(std::int32_t day) const { return period_.workdays[static_cast<std::size_t>(day)]; }
 
@@ -487,11 +492,15 @@ std::string OfficeBuilder::clientName(int category) {
   switch (random_.below(3)) {
     case 0:
       return surname + " " + random_.pick(kCompanySuffixes);
-    case 1:
-      return surname + " & " + random_.pick(kSurnames) + " " + random_.pick(kCompanySuffixes);
-    default:
-      return std::string(random_.pick(kTradeWords)) + " " + random_.pick(kTrades) + " " +
-             random_.pick(kCompanySuffixes);
+    case 1: {
+      const std::string partner = random_.pick(kSurnames);
+      return surname + " & " + partner + " " + random_.pick(kCompanySuffixes);
+    }
+    default: {
+      const std::string word = random_.pick(kTradeWords);
+      const std::string trade = random_.pick(kTrades);
+      return word + " " + trade + " " + random_.pick(kCompanySuffixes);
+    }
   }
 }
 
@@ -502,7 +511,8 @@ std::array<std::string, clients::kAddressLines> OfficeBuilder::address(const std
     lines.push_back("Internal");
   } else {
     if (random_.percent(20)) lines.push_back("Attn: " + personName());
-    lines.push_back(std::to_string(random_.between(1, 9999)) + " " + random_.pick(kStreets));
+    const std::string number = std::to_string(random_.between(1, 9999));
+    lines.push_back(number + " " + random_.pick(kStreets));
     if (random_.percent(10)) lines.push_back("Suite " + std::to_string(random_.between(100, 900)));
     lines.push_back(random_.pick(kCities));
   }

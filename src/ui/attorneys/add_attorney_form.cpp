@@ -50,7 +50,7 @@ TAddAttorneyForm::TAddAttorneyForm(AppServices& services, QWidget* parent)
   layout->addLayout(buttonRow({save, cancel}));
 }
 
-void TAddAttorneyForm::open() {
+void TAddAttorneyForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid());
   rateLabel_->setText(shownText(logic_->rateLabel()));

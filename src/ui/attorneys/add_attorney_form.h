@@ -22,7 +22,7 @@ class TAddAttorneyForm : public AttorneyForm {
   explicit TAddAttorneyForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

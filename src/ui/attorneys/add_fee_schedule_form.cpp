@@ -24,7 +24,7 @@ TAddFeeScheduleForm::TAddFeeScheduleForm(AppServices& services, QWidget* parent)
   layout->addLayout(buttonRow({save, cancel}));
 }
 
-void TAddFeeScheduleForm::open() {
+void TAddFeeScheduleForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid(), [this](int row, int column) { return logic_->selectable(row, column); });
 }

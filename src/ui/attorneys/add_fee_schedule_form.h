@@ -17,7 +17,7 @@ class TAddFeeScheduleForm : public AttorneyForm {
   explicit TAddFeeScheduleForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

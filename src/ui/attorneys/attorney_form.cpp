@@ -16,7 +16,8 @@ void AttorneyForm::done(int result) {
 void AttorneyForm::showEvent(QShowEvent* event) {
   VrkDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (!load([this] { open(); })) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+  if (!load([this] { openRegister(); }))
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
 }  // namespace vrk::ui

@@ -21,7 +21,7 @@ class AttorneyForm : public VrkDialog {
   // closes with Cancel.
   void showEvent(QShowEvent* event) override;
 
-  virtual void open() = 0;       // makes the logic from the folder and fills the widgets
+  virtual void openRegister() = 0;  // makes the logic from the folder and fills the widgets
   virtual void closeDown() = 0;  // drops the logic and empties the grid
 };
 

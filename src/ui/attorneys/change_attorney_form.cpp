@@ -43,7 +43,7 @@ TChangeAttorneyForm::TChangeAttorneyForm(AppServices& services, QWidget* parent)
   layout->addLayout(buttonRow({save, cancel}));
 }
 
-void TChangeAttorneyForm::open() {
+void TChangeAttorneyForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid());
   from_->clear();

@@ -20,7 +20,7 @@ class TChangeAttorneyForm : public AttorneyForm {
   explicit TChangeAttorneyForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

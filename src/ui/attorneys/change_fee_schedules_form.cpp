@@ -24,7 +24,7 @@ TChangeFeeSchedulesForm::TChangeFeeSchedulesForm(AppServices& services, QWidget*
   layout->addLayout(buttonRow({save, cancel}));
 }
 
-void TChangeFeeSchedulesForm::open() {
+void TChangeFeeSchedulesForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid(), [this](int row, int column) { return logic_->selectable(row, column); });
 }

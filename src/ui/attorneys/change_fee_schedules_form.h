@@ -17,7 +17,7 @@ class TChangeFeeSchedulesForm : public AttorneyForm {
   explicit TChangeFeeSchedulesForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

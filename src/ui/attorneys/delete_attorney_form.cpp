@@ -35,7 +35,7 @@ TDeleteAttorneyForm::TDeleteAttorneyForm(AppServices& services, QWidget* parent)
   layout->addLayout(buttonRow({remove, cancel}));
 }
 
-void TDeleteAttorneyForm::open() {
+void TDeleteAttorneyForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid());
   initials_->clear();

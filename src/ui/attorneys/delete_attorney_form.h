@@ -19,7 +19,7 @@ class TDeleteAttorneyForm : public AttorneyForm {
   explicit TDeleteAttorneyForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

@@ -34,7 +34,7 @@ TDeleteFeeScheduleForm::TDeleteFeeScheduleForm(AppServices& services, QWidget* p
   layout->addLayout(buttonRow({remove, cancel}));
 }
 
-void TDeleteFeeScheduleForm::open() {
+void TDeleteFeeScheduleForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid());
   number_->clear();

@@ -19,7 +19,7 @@ class TDeleteFeeScheduleForm : public AttorneyForm {
   explicit TDeleteFeeScheduleForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

@@ -23,7 +23,7 @@ TDisplayFeeSchedulesForm::TDisplayFeeSchedulesForm(AppServices& services, QWidge
   layout->addLayout(buttonRow({print, cancel}));
 }
 
-void TDisplayFeeSchedulesForm::open() {
+void TDisplayFeeSchedulesForm::openRegister() {
   logic_.emplace(folder());
   grid_->showGrid(logic_->grid());
 }

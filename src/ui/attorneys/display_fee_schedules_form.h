@@ -17,7 +17,7 @@ class TDisplayFeeSchedulesForm : public AttorneyForm {
   explicit TDisplayFeeSchedulesForm(AppServices& services, QWidget* parent = nullptr);
 
  protected:
-  void open() override;
+  void openRegister() override;
   void closeDown() override;
 
  private:

@@ -50,7 +50,7 @@ ActivityReportForm::ActivityReportForm(statements::PeriodReportKind kind, AppSer
 void ActivityReportForm::showEvent(QShowEvent* event) {
   VrkDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (!load([this] { open(); })) {
+  if (!load([this] { openReport(); })) {
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
     return;
   }
@@ -63,7 +63,7 @@ void ActivityReportForm::showEvent(QShowEvent* event) {
       Qt::QueuedConnection);
 }
 
-void ActivityReportForm::open() {
+void ActivityReportForm::openReport() {
   logic_.emplace(folder(), kind_,
                  statements::PeriodReportHeading{services().session.billingPeriod, services().clock.today()});
   platform::showDocument(*textBox_, logic_->screen());

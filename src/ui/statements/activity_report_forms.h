@@ -28,7 +28,7 @@ class ActivityReportForm : public VrkDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void open();
+  void openReport();
   void print();
 
   statements::PeriodReportKind kind_;
