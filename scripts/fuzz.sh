@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (Clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) into
+# build-fuzz/ and runs each for SECONDS (default 30), starting from seeds taken from tests/data.
+# Prints each target's executions; exits non-zero on the first finding (its input is kept in
+# build-fuzz/findings/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+scripts/install-deps.sh clang libfuzzer-14-dev
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVRK_CORE_ONLY=ON \
+  -DVRK_FUZZ=ON -DVRK_BUILD_TESTS=OFF -DVRK_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz --parallel "$(nproc)"
+
+office="tests/data/sample-office/VRK DATA FILES/072001"
+seeds="build-fuzz/seeds"
+rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates} build-fuzz/findings
+cp "$office"/ClientCodes.Dat "$office"/AttorneyInitials.Dat "$office"/ClientGroups.Dat "$seeds/text_list/"
+printf '\001' | cat - "$office/MatterData.Dat" | head -c 229 >"$seeds/records/matter"
+printf '\000' | cat - "$office/ClientData.Dat" | head -c 397 >"$seeds/records/client"
+printf '\002' | cat - "$office/TimeRecordData.Dat" | head -c 266 >"$seeds/records/time"
+for text in 07/15/2001 7/5/2001 '$1,250.50' '___,___._' 02/30/2001; do printf '%s' "$text" >"$seeds/dates/$(echo "$text" | md5sum | cut -c1-8)"; done
+printf 'VRKJ' >"$seeds/journal/empty"
+
+total=0
+for name in text_list journal records dates; do
+  log="build-fuzz/fuzz_$name.log"
+  if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix=build-fuzz/findings/"$name"- "$seeds/$name" >"$log" 2>&1; then
+    echo "fuzz_$name: a finding, see $log and build-fuzz/findings/" >&2
+    exit 1
+  fi
+  runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+  echo "fuzz_$name: $runs executions, no finding"
+  total=$((total + runs))
+done
+echo "all targets: $total executions, no finding"
