@@ -8,6 +8,7 @@
 #include "core/services/clock.h"
 #include "core/shell/session.h"
 #include "platform/folder_copier.h"
+#include "platform/folder_locking.h"
 #include "platform/settings.h"
 #include "platform/single_instance.h"
 #include "ui/common/printer_choice.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  vrk::platform::installFolderLocking();
   auto settings = vrk::platform::openSettingsStore();
   vrk::services::SystemClock clock;
   vrk::platform::RecursiveFolderCopier copier;

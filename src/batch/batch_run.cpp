@@ -202,7 +202,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kExitUsage;
   } catch (const std::exception& error) {  // a file error; anything unexpected too, never an abort
     out.flush();
-    err << "vrk-batch: " << store::errorText(error) << "\n";
+    err << "vrk-batch: " << dialog::plainLineBreaks(store::errorText(error)) << "\n";
     return kExitFileError;
   }
 }

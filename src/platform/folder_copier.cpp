@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/store/folder_lock.h"
+
 namespace vrk::platform {
 namespace {
 
@@ -66,6 +68,9 @@ CopyResult planCopy(const fs::path& source, const fs::path& target, Plan& plan) 
       plan.folders.push_back(to);
       ++plan.foldersBelow;
     } else if (fs::is_regular_file(entry)) {
+      // A folder's lock file belongs to the program holding it, not to the data: a copy of it
+      // would make the restored folder look held.
+      if (store::isLockFileName(from.filename().string())) continue;
       const std::uint64_t size = fs::file_size(from, error);
       if (error) return failure("The file " + shown(from) + " cannot be read: " + reason(error) + ".");
       plan.files.push_back({from, to, size});

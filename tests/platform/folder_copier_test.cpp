@@ -83,6 +83,13 @@ TEST_F(FolderCopy, CopiesTheFolderUnderItsOwnNameWithNothingElse) {
   EXPECT_EQ(read(destination()).size(), read(source()).size() + 1);  // no stray temporary files
 }
 
+TEST_F(FolderCopy, LeavesOutTheLockFilesOfTheFoldersItCopies) {
+  build(source(), {{"072001/ClientCodes.Dat", "ABC\r\n"}, {"072001/.vrk-lock", "4242\nvrk\nhost\n"},
+                   {"072001/.vrk-lock.rmlock", ""}});
+  ASSERT_TRUE(copy(source(), destination()).ok);
+  EXPECT_EQ(read(copied()), (Tree{{"072001", "/"}, {"072001/ClientCodes.Dat", "ABC\r\n"}}));
+}
+
 TEST_F(FolderCopy, MergesIntoAnEarlierCopy) {
   build(source(), {{"072001/ClientCodes.Dat", "NEW\r\n"}});
   build(copied(), {{"072001/ClientCodes.Dat", "OLD CONTENTS LONGER\r\n"},

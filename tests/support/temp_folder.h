@@ -47,13 +47,15 @@ inline void writeFile(const std::filesystem::path& path, const std::string& byte
 }
 
 // Every file of a folder by name, with its bytes; the store's folder stamp, which only a commit
-// writes, is left out so that states reached by different saves compare by their data.
+// writes, is left out so that states reached by different saves compare by their data, and so is
+// the lock file a killed program leaves behind.
 using Snapshot = std::map<std::string, std::string>;
 
 inline Snapshot snapshot(const std::filesystem::path& folder) {
   Snapshot files;
   for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.is_regular_file() && entry.path().filename() != ".vrk-folder-stamp")
+    if (entry.is_regular_file() && entry.path().filename() != ".vrk-folder-stamp" &&
+        entry.path().filename().string().rfind(".vrk-lock", 0) != 0)
       files[entry.path().filename().string()] = readFile(entry.path());
   return files;
 }

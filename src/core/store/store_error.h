@@ -17,6 +17,12 @@ class StoreError : public std::runtime_error {
   const std::filesystem::path& path() const { return path_; }
   const std::string& problem() const { return problem_; }
 
+ protected:
+  // An error whose text is `problem` alone, without the path (a message of the system's own).
+  struct WholeText {};
+  StoreError(const std::filesystem::path& path, const std::string& problem, WholeText)
+      : std::runtime_error(problem), path_(path), problem_(problem) {}
+
  private:
   std::filesystem::path path_;
   std::string problem_;

@@ -129,6 +129,7 @@ void replay(const std::filesystem::path& folder, const std::optional<journal::Jo
 // user removed it; while this folder holds its old stamp, the journal is discarded.
 void recoverLinked(const std::filesystem::path& folder, const std::optional<journal::Journal>& journal) {
   const auto partner = journal::partnerFolder(folder, *journal->link);
+  const FolderLock partnerLock(partner);
   auto other = partnerJournal(folder, journal, kJournalName);
   if (!other && !io::fileSize(partner / kJournalName)) {
     other = partnerJournal(folder, journal, kPartialJournalName);
@@ -145,6 +146,7 @@ void recoverLinked(const std::filesystem::path& folder, const std::optional<jour
 }  // namespace
 
 void recoverFolder(const std::filesystem::path& folder) {
+  const FolderLock lock(folder);
   const auto partial = folder / kPartialJournalName;
   const auto sealed = folder / kJournalName;
   if (io::fileSize(partial)) {
@@ -188,7 +190,7 @@ void recoverFolders(const std::filesystem::path& root) {
   }
 }
 
-Transaction::Transaction(std::filesystem::path folder) : folder_(std::move(folder)) {
+Transaction::Transaction(std::filesystem::path folder) : folder_(std::move(folder)), lock_(folder_) {
   recoverFolder(folder_);
 }
 

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/store/folder_lock.h"
+
 namespace vrk::store {
 
 // Journal files kept in the folder only while a commit is under way. A journal found when the
@@ -17,7 +19,8 @@ inline constexpr const char* kJournalName = ".vrk-commit-journal";
 inline constexpr const char* kPartialJournalName = ".vrk-commit-journal.partial";
 
 // Completes a commit that a crash interrupted after its journal was sealed, or discards one that
-// stopped before. Transactions call it when they open a folder. A save spanning two folders
+// stopped before, holding the folder's lock (and the partner folder's for a linked save).
+// Transactions call it when they open a folder. A save spanning two folders
 // (commitTogether()) is completed or discarded in both folders at once, whichever opens first.
 void recoverFolder(const std::filesystem::path& folder);
 
@@ -40,6 +43,8 @@ class Transaction {
   // last, as "apply .vrk-folder-stamp".
   using FaultHook = std::function<void(const std::string& point)>;
 
+  // Takes the folder's lock (see folder_lock.h) for the life of the transaction, so its reads and
+  // its commit see no other program's save half done, then finishes a save a crash interrupted.
   explicit Transaction(std::filesystem::path folder);
 
   const std::filesystem::path& folder() const { return folder_; }
@@ -90,6 +95,7 @@ class Transaction {
   void hook(const std::string& point) const;
 
   std::filesystem::path folder_;
+  FolderLock lock_;
   std::vector<Change> changes_;
   std::unordered_map<std::string, std::size_t> index_;
   FaultHook faultHook_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 
 #include "core/store/journal.h"
@@ -186,19 +187,40 @@ TEST(Transaction, AJournalSealedButNotSyncedIsWithdrawnWhenTheCommitFails) {
 }
 
 TEST(Transaction, AFolderThatCannotBeWrittenFailsBeforeAnythingChanges) {
-  test::TempFolder folder;
-  const auto period = folder / "072001";
-  std::filesystem::create_directory(period);
-  Transaction tx(period);
-  tx.writeWhole("A.Dat", "x");
-  std::filesystem::remove_all(period);  // the folder vanished (removed medium, say)
-  try {
-    tx.commit();
-    FAIL() << "commit should fail";
-  } catch (const StoreError& error) {
-    EXPECT_EQ(error.path(), period);
+  namespace fs = std::filesystem;
+  struct Case {
+    const char* what;
+    std::function<bool(const fs::path&)> spoil;  // false: the case cannot be made here
+  };
+  const Case cases[] = {
+      {"vanished (removed medium, or deleted while a dialog is open)",
+       [](const fs::path& period) { return fs::remove_all(period) > 0; }},
+      {"read-only",
+       [](const fs::path& period) {
+         fs::permissions(period, fs::perms::owner_read | fs::perms::owner_exec);
+         std::ofstream probe(period / "probe");
+         return !probe;  // permission bits do not stop this user (root): nothing to test
+       }},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    const auto period = folder / "072001";
+    fs::create_directory(period);
+    test::writeFile(period / "A.Dat", "old");
+    Transaction tx(period);
+    tx.writeWhole("A.Dat", "x");
+    tx.writeWhole("B.Dat", "y");
+    if (!c.spoil(period)) continue;
+    const auto before = fs::exists(period) ? test::snapshot(period) : test::Snapshot{};
+    try {
+      tx.commit();
+      ADD_FAILURE() << c.what << ": commit should fail";
+    } catch (const StoreError& error) {
+      EXPECT_EQ(error.path(), period) << c.what;
+      EXPECT_NE(std::string(error.what()).find(period.string()), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(fs::exists(period) ? test::snapshot(period) : test::Snapshot{}, before) << c.what;
   }
-  EXPECT_FALSE(std::filesystem::exists(period));
 }
 
 }  // namespace vrk::store
