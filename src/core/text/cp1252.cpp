@@ -97,4 +97,12 @@ std::string cp1252FromUtf8(std::string_view utf8) {
   return out;
 }
 
+bool isUtf8(std::string_view bytes) {
+  size_t pos = 0;
+  char32_t cp = 0;
+  while (pos < bytes.size())
+    if (!decodeOne(bytes, pos, cp)) return false;
+  return true;
+}
+
 }  // namespace vrk::text

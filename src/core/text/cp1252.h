@@ -14,4 +14,7 @@ std::string utf8FromCp1252(std::string_view stored);
 // Malformed UTF-8 bytes also become '?'.
 std::string cp1252FromUtf8(std::string_view utf8);
 
+// True when the bytes are well-formed UTF-8 throughout (plain ASCII is).
+bool isUtf8(std::string_view bytes);
+
 }  // namespace vrk::text
