@@ -1,28 +1,45 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (Clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) into
-# build-fuzz/ and runs each for SECONDS (default 30), starting from seeds taken from tests/data.
+# build-fuzz/ and runs each for SECONDS (default 30), starting from seeds taken from tests/data
+# (the whole-folder target's seeds are the test offices packed by the target itself).
 # Prints each target's executions; exits non-zero on the first finding (its input is kept in
-# build-fuzz/findings/).
+# build-fuzz/findings/). With --tests, the core's tests are built in the same build (Clang, the
+# same sanitizers) and run first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+tests=OFF
+if [[ "${1:-}" == --tests ]]; then tests=ON; shift; fi
 seconds="${1:-30}"
 scripts/install-deps.sh clang libfuzzer-14-dev
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVRK_CORE_ONLY=ON \
-  -DVRK_FUZZ=ON -DVRK_BUILD_TESTS=OFF -DVRK_BUILD_BENCH=OFF >/dev/null
+  -DVRK_FUZZ=ON -DVRK_BUILD_TESTS=$tests -DVRK_BUILD_BENCH=OFF -DVRK_WERROR=ON >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
+if [[ $tests == ON ]]; then
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-fuzz --output-on-failure --parallel "$(nproc)"
+fi
 
 office="tests/data/sample-office/VRK DATA FILES/072001"
 seeds="build-fuzz/seeds"
-rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates} build-fuzz/findings
+rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder} build-fuzz/findings
 cp "$office"/ClientCodes.Dat "$office"/AttorneyInitials.Dat "$office"/ClientGroups.Dat "$seeds/text_list/"
 printf '\001' | cat - "$office/MatterData.Dat" | head -c 229 >"$seeds/records/matter"
 printf '\000' | cat - "$office/ClientData.Dat" | head -c 397 >"$seeds/records/client"
 printf '\002' | cat - "$office/TimeRecordData.Dat" | head -c 266 >"$seeds/records/time"
 for text in 07/15/2001 7/5/2001 '$1,250.50' '___,___._' 02/30/2001; do printf '%s' "$text" >"$seeds/dates/$(echo "$text" | md5sum | cut -c1-8)"; done
 printf 'VRKJ' >"$seeds/journal/empty"
+for pick in '\000' '\252' '\377'; do printf "$pick" | cat - "$office/Dimensions.Dat" >"$seeds/counts/$(printf "$pick" | od -An -tx1 | tr -d ' ')"; done
+printf '\200' >"$seeds/counts/missing"
+pack() { local said; said="$(build-fuzz/fuzz/fuzz_folder "$@" 2>&1)" || { echo "$said" >&2; exit 1; }; }
+# The whole-folder target's parts (see fuzz/fuzz_folder.cpp) one by one over the sample office, and
+# every part over it, over the same office with a final run cut short, and over the activity office.
+for part in $(seq 0 15); do pack --pack "$office" "$seeds/folder/sample-$part" "$part"; done
+pack --pack "$office" "$seeds/folder/sample"
+pack --pack-interrupted "$office" "$seeds/folder/sample-interrupted"
+pack --pack "tests/data/activity-office/VRK DATA FILES" "$seeds/folder/activity"
 
 total=0
-for name in text_list journal records dates; do
+for name in text_list journal records dates counts folder; do
   log="build-fuzz/fuzz_$name.log"
   if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix=build-fuzz/findings/"$name"- "$seeds/$name" >"$log" 2>&1; then

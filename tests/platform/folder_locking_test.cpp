@@ -64,6 +64,15 @@ TEST_F(FolderLocking, SecondWriterIsToldTheFolderIsInUseAndWritesNothing) {
   EXPECT_EQ(test::readFile(folder_.path() / "A.Dat"), "new");
 }
 
+TEST_F(FolderLocking, AnEmptyLockFileOfAKilledProgramIsTakenOver) {
+  // Killed between creating its lock file and writing its process id into it.
+  const auto lock = folder_.path() / store::kLockName;
+  test::writeFile(lock, "");
+  std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(5));
+  save("A.Dat", "saved");
+  EXPECT_EQ(test::readFile(folder_.path() / "A.Dat"), "saved");
+}
+
 TEST_F(FolderLocking, LockIsSharedWithinTheProgramAndLetGoWithTheLastTransaction) {
   {
     store::Transaction outer(folder_.path());

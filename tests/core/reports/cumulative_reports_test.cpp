@@ -418,7 +418,8 @@ TEST(CumulativePayments, TheTotalBlockThatDoesNotFitStartsAPageWithTheShortenedH
     EXPECT_EQ(lines.back().substr(0, 28), c.pages == 1 ? std::string(14, ' ') + "Total Payments" : std::string(28, ' '))
         << c.payments;
     if (c.pages == 1) continue;
-    const auto feed = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.back() == '\f'; });
+    const auto feed =
+        std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty() && l.back() == '\f'; });
     EXPECT_EQ(*feed, std::string(39, ' ') + "-1-\f");
     const std::string columns = std::string(15, ' ') + "Payment Date" + std::string(15, ' ') + "Payment Amount";
     EXPECT_EQ(*(feed + 16), c.shortened ? "" : columns) << c.payments;
