@@ -336,6 +336,82 @@ std::size_t RecordTable::addAt(std::size_t position, const Key& key, const std::
   return position;
 }
 
+void RecordTable::addAll(std::vector<NewRecord> records, const KeyOrder& placement) {
+  if (records.empty()) return;
+  if (hasData())
+    for (const auto& added : records)
+      if (added.record.size() != layout_.recordSize)
+        throw StoreError(tx_.pathOf(layout_.dataFile), "A record of the wrong size was to be written");
+  const KeyOrder& order = placement ? placement : layout_.order;
+  const bool wasEmpty = count_ == 0;
+  if (wasEmpty) free_.clear();  // as the first add into an empty table starts every file afresh
+  const auto slotsBefore = static_cast<std::int32_t>(count_ + free_.size());
+  if (hasData() && slotsBefore > 0) checkDataFileHolds(slotsBefore - 1);
+
+  // Data slots in the order the records come: the oldest free ones, then new ones at the end.
+  const std::size_t reused = std::min(free_.size(), records.size());
+  std::vector<std::int32_t> slots(free_.begin(), free_.begin() + static_cast<std::ptrdiff_t>(reused));
+  for (std::int32_t next = slotsBefore; slots.size() < records.size(); ++next) slots.push_back(next);
+  free_.erase(free_.begin(), free_.begin() + static_cast<std::ptrdiff_t>(reused));
+
+  // The new records in place order (equal keys in the order given), merged behind equal old ones.
+  std::vector<std::size_t> byPlace(records.size());
+  for (std::size_t i = 0; i < byPlace.size(); ++i) byPlace[i] = i;
+  std::stable_sort(byPlace.begin(), byPlace.end(),
+                   [&](std::size_t a, std::size_t b) { return order(records[a].key, records[b].key) < 0; });
+  std::vector<Column> merged(columns_.size());
+  std::vector<std::int32_t> mergedSlots;
+  const std::size_t total = count_ + records.size();
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (layout_.columns[i].kind == ColumnKind::Date) merged[i].dates.reserve(total);
+    else merged[i].texts.reserve(total);
+  }
+  if (hasData()) mergedSlots.reserve(total);
+  std::size_t firstChanged = total;
+  std::size_t old = 0;
+  const auto takeOld = [&] {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      if (layout_.columns[i].kind == ColumnKind::Date) merged[i].dates.push_back(columns_[i].dates[old]);
+      else merged[i].texts.push_back(std::move(columns_[i].texts[old]));
+    }
+    if (hasData()) mergedSlots.push_back(slots_[old]);
+    ++old;
+  };
+  for (const std::size_t index : byPlace) {
+    const Key& key = records[index].key;
+    while (old < count_ && order(keyAt(old), key) <= 0) takeOld();
+    if (firstChanged == total) firstChanged = old;  // where the first new record goes
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      if (layout_.columns[i].kind == ColumnKind::Date) merged[i].dates.push_back(std::get<double>(key[i]));
+      else merged[i].texts.push_back(std::get<std::string>(key[i]));
+    }
+    if (hasData()) mergedSlots.push_back(slots[index]);
+  }
+  while (old < count_) takeOld();
+  columns_ = std::move(merged);
+  if (hasData()) slots_ = std::move(mergedSlots);
+  count_ = total;
+
+  if (wasEmpty) {
+    for (const auto& column : layout_.columns) tx_.writeWhole(column.file, {});
+    if (hasData()) tx_.writeWhole(layout_.slotFile, {});
+  }
+  stageCounts();
+  stageRange(wasEmpty ? 0 : firstChanged, count_);
+  if (!hasData()) return;
+  if (wasEmpty || reused > 0) stageFreeList();
+  if (wasEmpty) tx_.writeWhole(layout_.dataFile, {});
+  std::string appended;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (i < reused) {
+      tx_.writeAt(layout_.dataFile, static_cast<std::uint64_t>(slots[i]) * layout_.recordSize, records[i].record);
+    } else {
+      appended += records[i].record;
+    }
+  }
+  tx_.writeAt(layout_.dataFile, static_cast<std::uint64_t>(slotsBefore) * layout_.recordSize, std::move(appended));
+}
+
 void RecordTable::remove(std::size_t position) { removeRun(position, 1); }
 
 void RecordTable::removeRun(std::size_t first, std::size_t count) {

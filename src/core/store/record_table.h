@@ -86,6 +86,15 @@ class RecordTable {
   // The same at a position the caller has found by its own rule (one that keeps the table in its
   // order, such as a finer comparison of dates).
   std::size_t addAt(std::size_t position, const Key& key, const std::string& record = {});
+  // Adds many records with one merge and one write per file, leaving the table exactly as add()
+  // would, called for each in the order given (free slots first, then new ones; an added record
+  // after those its key does not sort before). `placement` compares keys as a record's place is
+  // found when it differs from the table's order (cost/credit records: by whole stored date).
+  struct NewRecord {
+    Key key;
+    std::string record;
+  };
+  void addAll(std::vector<NewRecord> records, const KeyOrder& placement = {});
   void remove(std::size_t position);
   // Removes positions first .. first+count-1; their data slots are freed in position order.
   void removeRun(std::size_t first, std::size_t count);

@@ -346,3 +346,56 @@ TEST(RecordTable, RekeyMovesEveryMatchingRecordKeepingSlotsAndOrder) {
 }
 
 }  // namespace vrk::store
+
+namespace vrk::store {
+
+TEST(RecordTable, AddingManyAtOnceLeavesTheFilesAsAddingThemOneByOne) {
+  const auto timeKey = [](const char* client, const char* matter, double date) {
+    return Key{std::string(client), std::string(matter), date};
+  };
+  const auto payment = [](const char* client, double date, const char* amount) {
+    return Key{std::string(client), date, std::string(amount)};
+  };
+  struct Case {
+    const char* what;
+    std::function<TableLayout()> layout;
+    bool emptyFirst;
+    std::vector<Key> keys;
+  };
+  const Case cases[] = {
+      // The sample's time table has a free slot (3) and records on one day at several times.
+      {"time records: free slot, equal keys, first and last, same day", timeRecordTable, false,
+       {timeKey("ACME", "1", 37075.0), timeKey("AAA", "1", 1.0), timeKey("ZZZ", "9", 99999.0),
+        timeKey("ACME", "1", 37075.0), timeKey("ACME", "01", 37075.9), timeKey("BETA1", "3", 37000.0)}},
+      {"time records into an empty table", timeRecordTable, true,
+       {timeKey("B", "1", 2.0), timeKey("A", "1", 2.0), timeKey("B", "1", 2.0)}},
+      {"payments (no data slots)", paymentRecordTable, false,
+       {payment("BETA1", 37080.0, "1.00"), payment("ACME", 1.0, "2.00"), payment("BETA1", 37080.0, "3.00")}},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder oneByOne;
+    test::TempFolder atOnce;
+    const auto a = test::copySampleOffice(oneByOne.path());
+    const auto b = test::copySampleOffice(atOnce.path());
+    std::vector<RecordTable::NewRecord> records;
+    for (std::size_t i = 0; i < c.keys.size(); ++i) {
+      const TableLayout layout = c.layout();
+      records.push_back({c.keys[i], layout.recordSize ? std::string(layout.recordSize, static_cast<char>('a' + i))
+                                                      : std::string()});
+    }
+    for (const auto& folder : {a, b}) {
+      Transaction tx(folder);
+      RecordTable table(c.layout(), tx);
+      if (c.emptyFirst) table.removeRun(0, table.size());
+      if (folder == a) {
+        for (const auto& record : records) table.add(record.key, record.record);
+      } else {
+        table.addAll(records);
+      }
+      tx.commit();
+    }
+    EXPECT_EQ(test::snapshot(b), test::snapshot(a)) << c.what;
+  }
+}
+
+}  // namespace vrk::store
