@@ -21,13 +21,15 @@ fi
 
 office="tests/data/sample-office/VRK DATA FILES/072001"
 seeds="build-fuzz/seeds"
-rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder} build-fuzz/findings
+rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder,csv} build-fuzz/findings
 cp "$office"/ClientCodes.Dat "$office"/AttorneyInitials.Dat "$office"/ClientGroups.Dat "$seeds/text_list/"
 printf '\001' | cat - "$office/MatterData.Dat" | head -c 229 >"$seeds/records/matter"
 printf '\000' | cat - "$office/ClientData.Dat" | head -c 397 >"$seeds/records/client"
 printf '\002' | cat - "$office/TimeRecordData.Dat" | head -c 266 >"$seeds/records/time"
 for text in 07/15/2001 7/5/2001 '$1,250.50' '___,___._' 02/30/2001; do printf '%s' "$text" >"$seeds/dates/$(echo "$text" | md5sum | cut -c1-8)"; done
 printf 'VRKJ' >"$seeds/journal/empty"
+printf 'client,matter,date,attorney,hours,rate,description\r\nACME,1,07/03/2001,JD,1.5,,"Research, ""notes""\r\nline two"\r\n' >"$seeds/csv/time"
+printf '\357\273\277client,date,amount\r\nBETA1,2001-07-02,"$1,250.00"\r\n\r\n""\n' >"$seeds/csv/payments"
 for pick in '\000' '\252' '\377'; do printf "$pick" | cat - "$office/Dimensions.Dat" >"$seeds/counts/$(printf "$pick" | od -An -tx1 | tr -d ' ')"; done
 printf '\200' >"$seeds/counts/missing"
 pack() { local said; said="$(build-fuzz/fuzz/fuzz_folder "$@" 2>&1)" || { echo "$said" >&2; exit 1; }; }
@@ -39,7 +41,7 @@ pack --pack-interrupted "$office" "$seeds/folder/sample-interrupted"
 pack --pack "tests/data/activity-office/VRK DATA FILES" "$seeds/folder/activity"
 
 total=0
-for name in text_list journal records dates counts folder; do
+for name in text_list journal records dates counts folder csv; do
   log="build-fuzz/fuzz_$name.log"
   if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix=build-fuzz/findings/"$name"- "$seeds/$name" >"$log" 2>&1; then

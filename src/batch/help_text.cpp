@@ -11,6 +11,12 @@ const char* const kGuardsNote =
     "An action or document of a main-window command first runs that command's guards, as\n"
     "the main window does; --yes / --no also answers the final-statements question.\n";
 
+const char* const kImportNote =
+    "import reads a CSV file with a header row naming its columns (time: client, matter, date,\n"
+    "attorney, hours, rate, description; cost-credit: client, matter, date, kind, amount,\n"
+    "description; payment: client, date, amount) and saves every row as the add dialog would,\n"
+    "all in one save; a file with any bad row saves nothing and each is listed as line N: MESSAGE.\n";
+
 void printSignature(std::ostream& out, const Signature& signature) {
   out << "  " << signature.name;
   for (const auto& field : signature.fields) out << (field.empty() ? " WORD" : " " + field + "=…");
@@ -51,6 +57,7 @@ const char* const kUsage =
     "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
     "                 do ACTION [name=value ...] [--yes | --no] [--out FILE]\n"
     "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
+    "                 import time|cost-credit|payment FILE.csv\n"
     "                 help\n";
 
 void printHelp(std::ostream& out) {
@@ -58,7 +65,7 @@ void printHelp(std::ostream& out) {
   for (const auto& [name, action] : registry().actions()) printSignature(out, action.signature);
   out << "\ndocuments (print):\n";
   for (const auto& [name, document] : registry().documents()) printSignature(out, document.signature);
-  out << "\n" << kGuardsNote << "Exit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
+  out << "\n" << kImportNote << "\n" << kGuardsNote << "Exit status: 0 OK, 1 REFUSED, 2 usage error, 3 file error.\n";
 }
 
 std::string manualPage(const std::string& version) {
@@ -80,6 +87,8 @@ std::string manualPage(const std::string& version) {
          "as the dialog would print it, as text, or as PDF with \\fB\\-\\-out\\fR \\fIFILE\\fR.pdf. "
          "A message box is printed as its kind in brackets and its text; the last line says OK or "
          "REFUSED.\n"
+      << ".PP\n"
+      << troff(kImportNote) << "\n"
       << ".PP\n"
       << troff(kGuardsNote) << "\n"
       << ".SH OPTIONS\n"

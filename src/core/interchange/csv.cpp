@@ -108,6 +108,7 @@ class Reader {
 CsvFile readCsv(std::string_view bytes) { return Reader(storedText(bytes)).read(); }
 
 std::string csvLine(const std::vector<std::string>& storedFields) {
+  if (storedFields.size() == 1 && storedFields.front().empty()) return "\"\"\r\n";  // not a blank line
   std::string line;
   for (std::size_t i = 0; i < storedFields.size(); ++i) {
     const std::string& field = storedFields[i];

@@ -26,7 +26,8 @@ struct CsvFile {
 CsvFile readCsv(std::string_view bytes);
 
 // One row as a line of a UTF-8 file ending in CRLF: fields holding a comma, quote, line break or
-// outer blank are quoted, quotes doubled; a "\n" inside a field is written as CRLF.
+// outer blank are quoted, quotes doubled; a "\n" inside a field is written as CRLF. A row of one
+// empty field is written as "" so that it is not read as a blank line.
 std::string csvLine(const std::vector<std::string>& storedFields);
 
 }  // namespace vrk::interchange

@@ -1,0 +1,52 @@
+// vrk-batch import end to end on a copy of the sample office: a good file saved, a bad one refused
+// row by row with nothing written, and the usage and file errors.
+#include <gtest/gtest.h>
+
+#include "batch/batch_runner.h"
+#include "support/temp_folder.h"
+
+namespace vrk::test {
+namespace {
+
+TEST(ImportAction, SavesAGoodFileAndRefusesABadOneWholly) {
+  TempFolder folder;
+  const auto office = copySampleOffice(folder.path());
+  const auto csv = folder / "rows.csv";
+  const auto batch = [&](std::vector<std::string> args) {
+    return runBatchOn(folder.path(), std::move(args), "07/20/2001", "072001", true);
+  };
+  struct Case {
+    std::string file;  // written to rows.csv first
+    std::vector<std::string> args;
+    std::string out;  // the start of the output
+    int status;
+  };
+  const Case cases[] = {
+      {"client,date,amount\r\nACME,07/16/2001,5\r\nBETA1,2001-07-17,\"1,000\"\r\n",
+       {"import", "payment", csv.string()}, "2 records imported\nOK\n", 0},
+      {"client,date,amount\r\nACME,07/16/2001,5\r\nNOPE,07/16/2001,5\r\nZED,07/16/2001,\r\n",
+       {"import", "payment", csv.string()},
+       "line 3: INVALID CLIENT CODE - NO DATA IS PRESENT FOR THIS CLIENT\n"
+       "line 4: INVALID PAYMENT AMOUNT - ENTER A NUMBER FROM $0.01 TO $99,999,999.99\nREFUSED\n",
+       1},
+      {"", {"import", "payment", (folder / "missing.csv").string()}, "vrk-batch: ", 3},
+      {"", {"import", "fees", csv.string()}, "vrk-batch: import needs the kind of records", 2},
+      {"", {"import", "time"}, "vrk-batch: import time needs the CSV file to read", 2},
+  };
+  for (const auto& c : cases) {
+    writeFile(csv, c.file);
+    const Snapshot before = snapshot(office);
+    const auto result = batch(c.args);
+    EXPECT_EQ(result.out.substr(0, c.out.size()), c.out) << result.out;
+    EXPECT_EQ(result.status, c.status) << result.out;
+    if (c.status != 0) {
+      EXPECT_TRUE(snapshot(office) == before) << result.out;
+    }
+  }
+  EXPECT_NE(batch({"import", "payment", (folder / "missing.csv").string()}).out.find("missing.csv"), std::string::npos);
+  EXPECT_EQ(batch({"print", "records", "payment", "client=BETA1"}).out,
+            "  1  07/17/2001       $1,000.00\n  2  07/20/2001       $1,500.00\n");
+}
+
+}  // namespace
+}  // namespace vrk::test
