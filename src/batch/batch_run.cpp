@@ -9,6 +9,7 @@
 #include "batch/help_text.h"
 #include "batch/registry.h"
 #include "core/document/document.h"
+#include "core/interchange/record_export.h"
 #include "core/interchange/record_import.h"
 #include "core/shell/guards.h"
 #include "core/store/file_io.h"
@@ -225,6 +226,40 @@ int importFile(const CommandLine& line, Context& context, std::ostream& out) {
   return kExitOk;
 }
 
+// export KIND FILE: a table of the billing period as a CSV file, written under a temporary name
+// and put in place whole.
+int exportFile(const CommandLine& line, Context& context, std::ostream& out) {
+  static const std::map<std::string, interchange::ExportKind> kinds = {
+      {"time", interchange::ExportKind::Time},       {"cost-credit", interchange::ExportKind::CostCredit},
+      {"payment", interchange::ExportKind::Payment}, {"clients", interchange::ExportKind::Clients},
+      {"matters", interchange::ExportKind::Matters}};
+  const auto kind = kinds.find(line.name);
+  if (kind == kinds.end())
+    throw UsageError("export needs what to export: time, cost-credit, payment, clients or matters");
+  if (line.fields.size() != 1 || !line.fields.front().first.empty())
+    throw UsageError("export " + line.name + " needs the CSV file to write, and nothing else");
+  const std::filesystem::path file = line.fields.front().second;
+  const auto folder = context.folder();
+  std::error_code ignored;
+  if (!std::filesystem::is_directory(folder, ignored))
+    throw store::StoreError(folder, "The folder of this billing period is missing");
+  const std::string csv = interchange::exportRecords(folder, kind->second);
+  const std::filesystem::path partial = file.string() + ".partial";
+  {
+    std::ofstream stream(partial, std::ios::binary | std::ios::trunc);
+    stream << csv;
+    stream.close();
+    std::error_code renamed;
+    if (stream) std::filesystem::rename(partial, file, renamed);
+    if (!stream || renamed) {
+      std::filesystem::remove(partial, ignored);
+      throw store::StoreError(file, "The file cannot be written");
+    }
+  }
+  out << "exported to " << file.string() << "\nOK\n";
+  return kExitOk;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -236,6 +271,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     Context context = makeContext(line);
     if (line.verb == "import") return importFile(line, context, out);
+    if (line.verb == "export") return exportFile(line, context, out);
     return line.verb == "do" ? doAction(line, context, out, err) : printDocument(line, context, out, err);
   } catch (const UsageError& error) {
     err << "vrk-batch: " << error.what() << "\n" << kUsage;

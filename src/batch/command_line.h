@@ -16,8 +16,8 @@ struct CommandLine {
   std::string settingsFile;  // --settings
   std::string period;        // --period MMYYYY
   std::string today;         // --today MM/DD/YYYY
-  std::string verb;          // do, print, import or help
-  std::string name;          // the action or document; for import the kind of records
+  std::string verb;          // do, print, import, export or help
+  std::string name;          // the action or document; for import and export the kind
   Fields fields;
   std::optional<bool> answer;  // --yes / --no
   bool screen = false;         // --screen

@@ -15,7 +15,9 @@ const char* const kImportNote =
     "import reads a CSV file with a header row naming its columns (time: client, matter, date,\n"
     "attorney, hours, rate, description; cost-credit: client, matter, date, kind, amount,\n"
     "description; payment: client, date, amount) and saves every row as the add dialog would,\n"
-    "all in one save; a file with any bad row saves nothing and each is listed as line N: MESSAGE.\n";
+    "all in one save; a file with any bad row saves nothing and each is listed as line N: MESSAGE.\n"
+    "export writes a table in the same columns (clients and matters: the add actions' field\n"
+    "names), so that an export imports back unchanged.\n";
 
 void printSignature(std::ostream& out, const Signature& signature) {
   out << "  " << signature.name;
@@ -58,6 +60,7 @@ const char* const kUsage =
     "                 do ACTION [name=value ...] [--yes | --no] [--out FILE]\n"
     "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
     "                 import time|cost-credit|payment FILE.csv\n"
+    "                 export time|cost-credit|payment|clients|matters FILE.csv\n"
     "                 help\n";
 
 void printHelp(std::ostream& out) {

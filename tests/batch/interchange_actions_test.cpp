@@ -1,5 +1,6 @@
-// vrk-batch import end to end on a copy of the sample office: a good file saved, a bad one refused
-// row by row with nothing written, and the usage and file errors.
+// vrk-batch import and export end to end on a copy of the sample office: a good file saved, a bad
+// one refused row by row with nothing written, an export written whole, and the usage and file
+// errors.
 #include <gtest/gtest.h>
 
 #include "batch/batch_runner.h"
@@ -46,6 +47,24 @@ TEST(ImportAction, SavesAGoodFileAndRefusesABadOneWholly) {
   EXPECT_NE(batch({"import", "payment", (folder / "missing.csv").string()}).out.find("missing.csv"), std::string::npos);
   EXPECT_EQ(batch({"print", "records", "payment", "client=BETA1"}).out,
             "  1  07/17/2001       $1,000.00\n  2  07/20/2001       $1,500.00\n");
+}
+
+TEST(ExportAction, WritesTheFileWholeOrNothing) {
+  TempFolder folder;
+  copySampleOffice(folder.path());
+  const auto batch = [&](std::vector<std::string> args) {
+    return runBatchOn(folder.path(), std::move(args), "07/20/2001", "072001", true);
+  };
+  const auto file = folder / "payments.csv";
+  EXPECT_EQ(batch({"export", "payment", file.string()}).out, "exported to " + file.string() + "\nOK\n");
+  EXPECT_EQ(readFile(file), "\xEF\xBB\xBF" "client,date,amount\r\nACME,07/15/2001,500.00\r\nBETA1,07/20/2001,1500.00\r\n");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+  } refused[] = {{{"export", "fees", file.string()}, 2},
+                 {{"export", "clients", (folder / "no-such-folder" / "x.csv").string()}, 3}};
+  for (const auto& c : refused) EXPECT_EQ(batch(c.args).status, c.status);
+  EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
 }
 
 }  // namespace
