@@ -10,9 +10,8 @@
 #include "batch/registry.h"
 #include "core/document/document.h"
 #include "core/interchange/record_export.h"
-#include "core/interchange/record_import.h"
+#include "core/interchange/import_dialog.h"
 #include "core/shell/guards.h"
-#include "core/store/file_io.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
 #include "core/text/cp1252.h"
@@ -192,38 +191,25 @@ int printDocument(const CommandLine& line, Context& context, std::ostream& out, 
 
 // import KIND FILE: the rows of a CSV file checked as the add dialog of their kind checks them
 // (after its command's guards) and saved all at once, or each bad row reported and nothing saved.
-constexpr std::uint64_t kMostImportBytes = 1ULL << 30;
-
 int importFile(const CommandLine& line, Context& context, std::ostream& out) {
-  struct Kind {
-    interchange::ImportKind kind;
-    const char* addAction;  // whose guards the import runs
-  };
-  static const std::map<std::string, Kind> kinds = {
-      {"time", {interchange::ImportKind::Time, "add-time-record"}},
-      {"cost-credit", {interchange::ImportKind::CostCredit, "add-cost-credit-record"}},
-      {"payment", {interchange::ImportKind::Payment, "add-payment"}}};
+  static const std::map<std::string, interchange::ImportKind> kinds = {
+      {"time", interchange::ImportKind::Time},
+      {"cost-credit", interchange::ImportKind::CostCredit},
+      {"payment", interchange::ImportKind::Payment}};
   const auto kind = kinds.find(line.name);
   if (kind == kinds.end()) throw UsageError("import needs the kind of records: time, cost-credit or payment");
   if (line.fields.size() != 1 || !line.fields.front().first.empty())
     throw UsageError("import " + line.name + " needs the CSV file to read, and nothing else");
-  const std::string bytes = store::io::readWhole(line.fields.front().second, kMostImportBytes);
+  context.folder();  // a usage error when no data directory is known
   dialog::FixedPrompter prompter(line.answer.value_or(false));
-  const dialog::Outcome guards =
-      commandGuards(registry().action(kind->second.addAction)->signature, context, prompter);
-  printMessages(guards, out);
-  if (guards.closing != dialog::Closing::Ok) {
-    out << "REFUSED\n";
-    return kExitRefused;
-  }
-  const auto result = interchange::importRecords(context.folder(), kind->second.kind, bytes);
-  for (const auto& problem : result.problems) out << shown(problem) << "\n";
-  if (!result.problems.empty()) {
-    out << "REFUSED\n";
-    return kExitRefused;
-  }
-  out << result.imported << (result.imported == 1 ? " record" : " records") << " imported\nOK\n";
-  return kExitOk;
+  std::vector<std::string> problems;
+  const dialog::Outcome outcome = interchange::importFile(context.dataFilesPath, context.period, kind->second,
+                                                          line.fields.front().second, prompter, problems);
+  const bool imported = outcome.closing == dialog::Closing::Ok;
+  printMessages(outcome, out);
+  for (const auto& problem : problems) out << shown(problem) << "\n";
+  out << (imported ? "OK" : "REFUSED") << "\n";
+  return imported ? kExitOk : kExitRefused;
 }
 
 // export KIND FILE: a table of the billing period as a CSV file, written under a temporary name

@@ -24,9 +24,10 @@ TEST(ImportAction, SavesAGoodFileAndRefusesABadOneWholly) {
   };
   const Case cases[] = {
       {"client,date,amount\r\nACME,07/16/2001,5\r\nBETA1,2001-07-17,\"1,000\"\r\n",
-       {"import", "payment", csv.string()}, "2 records imported\nOK\n", 0},
+       {"import", "payment", csv.string()}, "[information]\n2 RECORDS WERE IMPORTED\nOK\n", 0},
       {"client,date,amount\r\nACME,07/16/2001,5\r\nNOPE,07/16/2001,5\r\nZED,07/16/2001,\r\n",
        {"import", "payment", csv.string()},
+       "[error]\nTHE FILE WAS NOT IMPORTED\nEACH ROW WITH A PROBLEM IS LISTED\n"
        "line 3: INVALID CLIENT CODE - NO DATA IS PRESENT FOR THIS CLIENT\n"
        "line 4: INVALID PAYMENT AMOUNT - ENTER A NUMBER FROM $0.01 TO $99,999,999.99\nREFUSED\n",
        1},

@@ -12,6 +12,7 @@ std::unique_ptr<QObject> makeBackupRestoreTest();
 std::unique_ptr<QObject> makeClientDialogsTest();
 std::unique_ptr<QObject> makeCumulativeDialogsTest();
 std::unique_ptr<QObject> makeHelpPagesTest();
+std::unique_ptr<QObject> makeImportDialogTest();
 std::unique_ptr<QObject> makeMailingLabelDialogsTest();
 std::unique_ptr<QObject> makeMaskedEditTest();
 std::unique_ptr<QObject> makeMatterDialogsTest();
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
       vrk::ui::makeClientDialogsTest,
       vrk::ui::makeCumulativeDialogsTest,
       vrk::ui::makeHelpPagesTest,
+      vrk::ui::makeImportDialogTest,
       vrk::ui::makeMailingLabelDialogsTest,
       vrk::ui::makeMaskedEditTest,
       vrk::ui::makeMatterDialogsTest,

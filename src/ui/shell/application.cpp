@@ -17,6 +17,7 @@
 #include "ui/common/message_boxes.h"
 #include "ui/common/printer_choice.h"
 #include "ui/help/help_page_forms.h"
+#include "ui/interchange/import_records_form.h"
 #include "ui/shell/billing_period_query_box.h"
 #include "ui/shell/clients_form.h"
 #include "ui/shell/command_dialogs.h"
@@ -87,6 +88,7 @@ Application::Application(AppServices& services) : services_(services) {
   connect(main_.get(), &TClientsForm::endRequested, this, &Application::endProgram);
   connect(main_.get(), &TClientsForm::backupRequested, this, &Application::showBackup);
   connect(main_.get(), &TClientsForm::restoreRequested, this, &Application::showRestore);
+  connect(main_.get(), &TClientsForm::importRecordsRequested, this, &Application::showImportRecords);
   connect(main_.get(), &TClientsForm::helpRequested, this, &Application::showHelp);
   connect(main_.get(), &TClientsForm::aboutRequested, this, &Application::showAbout);
 }
@@ -194,6 +196,10 @@ void Application::showAbout() {
 }
 void Application::showBackup() { backup_->exec(); }
 void Application::showRestore() { restore_->exec(); }
+void Application::showImportRecords() {
+  TImportRecordsForm form(services_, main_.get());
+  form.exec();
+}
 
 void Application::endProgram() {
   main_->hide();

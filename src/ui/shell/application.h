@@ -63,6 +63,7 @@ class Application : public QObject {
   bool readSettings(bool restoring);
   void showBackup();
   void showRestore();
+  void showImportRecords();
 
   AppServices& services_;
   std::unique_ptr<TOpeningForm> opening_;

@@ -105,6 +105,8 @@ TClientsForm::TClientsForm(QWidget* parent)
   file->addAction(QStringLiteral("       &Backup"), this, &TClientsForm::backupRequested);
   file->addAction(QStringLiteral("       &Restore"), this, &TClientsForm::restoreRequested);
   file->addSeparator();
+  file->addAction(QStringLiteral("       &Import Records..."), this, &TClientsForm::importRecordsRequested);
+  file->addSeparator();
   file->addAction(QStringLiteral("       E&xit"), this, &TClientsForm::endRequested);
   addHelpMenu(this, QStringLiteral("            &Help"), QStringLiteral("      "),
               [this](int page) { Q_EMIT helpRequested(page); }, [this] { Q_EMIT aboutRequested(); });

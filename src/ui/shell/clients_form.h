@@ -32,6 +32,7 @@ class TClientsForm : public QMainWindow {
   void endRequested();        // File > Exit, or the window closed
   void backupRequested();
   void restoreRequested();
+  void importRecordsRequested();
   void helpRequested(int page);
   void aboutRequested();
 
