@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 
+#include "batch/actions/edit_fields.h"
 #include "batch/command_line.h"
 #include "batch/context.h"
 #include "batch/help_text.h"
@@ -11,6 +12,8 @@
 #include "core/document/document.h"
 #include "core/interchange/record_export.h"
 #include "core/interchange/import_dialog.h"
+#include "core/interchange/ledes_export.h"
+#include "core/rules/input_rules.h"
 #include "core/shell/guards.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
@@ -214,34 +217,66 @@ int importFile(const CommandLine& line, Context& context, std::ostream& out) {
 
 // export KIND FILE: a table of the billing period as a CSV file, written under a temporary name
 // and put in place whole.
+// Writes `text` to `file` under a temporary name and puts it in place whole.
+void writeWhole(const std::filesystem::path& file, const std::string& text) {
+  const std::filesystem::path partial = file.string() + ".partial";
+  std::ofstream stream(partial, std::ios::binary | std::ios::trunc);
+  stream << text;
+  stream.close();
+  std::error_code renamed;
+  if (stream) std::filesystem::rename(partial, file, renamed);
+  if (!stream || renamed) {
+    std::error_code ignored;
+    std::filesystem::remove(partial, ignored);
+    throw store::StoreError(file, "The file cannot be written");
+  }
+}
+
+// export ledes client=C [statement-date=D] FILE: the client's draft statement as LEDES invoices.
+std::string ledesFile(const CommandLine& line, Context& context, const std::filesystem::path& folder) {
+  const FieldValues fields(storedFields(line.fields));
+  for (const auto& [name, value] : line.fields)
+    if (!name.empty() && name != "client" && name != "statement-date")
+      throw UsageError("export ledes takes client= and statement-date=, not " + name + "=");
+  const std::string client = rules::capitals(fields.get("client"));
+  if (client.empty()) throw UsageError("export ledes needs client=CODE");
+  interchange::LedesRequest request;
+  request.client = client;
+  request.period = context.period;
+  request.statementDate = optionalDate(fields, "statement-date").value_or(context.today);
+  try {
+    return interchange::ledesInvoices(folder, request);
+  } catch (const std::invalid_argument&) {
+    throw UsageError("export ledes: " + client + " is not a client of this billing period");
+  }
+}
+
 int exportFile(const CommandLine& line, Context& context, std::ostream& out) {
   static const std::map<std::string, interchange::ExportKind> kinds = {
       {"time", interchange::ExportKind::Time},       {"cost-credit", interchange::ExportKind::CostCredit},
       {"payment", interchange::ExportKind::Payment}, {"clients", interchange::ExportKind::Clients},
       {"matters", interchange::ExportKind::Matters}};
   const auto kind = kinds.find(line.name);
-  if (kind == kinds.end())
-    throw UsageError("export needs what to export: time, cost-credit, payment, clients or matters");
-  if (line.fields.size() != 1 || !line.fields.front().first.empty())
-    throw UsageError("export " + line.name + " needs the CSV file to write, and nothing else");
-  const std::filesystem::path file = line.fields.front().second;
+  if (kind == kinds.end() && line.name != "ledes")
+    throw UsageError("export needs what to export: time, cost-credit, payment, clients, matters or ledes");
+  std::vector<std::string> files;
+  for (const auto& [name, value] : line.fields)
+    if (name.empty()) files.push_back(value);
+  if (files.size() != 1 || (line.name != "ledes" && line.fields.size() != 1))
+    throw UsageError("export " + line.name + " needs the file to write" +
+                     (line.name == "ledes" ? "" : ", and nothing else"));
+  const std::filesystem::path file = files.front();
   const auto folder = context.folder();
   std::error_code ignored;
   if (!std::filesystem::is_directory(folder, ignored))
     throw store::StoreError(folder, "The folder of this billing period is missing");
-  const std::string csv = interchange::exportRecords(folder, kind->second);
-  const std::filesystem::path partial = file.string() + ".partial";
-  {
-    std::ofstream stream(partial, std::ios::binary | std::ios::trunc);
-    stream << csv;
-    stream.close();
-    std::error_code renamed;
-    if (stream) std::filesystem::rename(partial, file, renamed);
-    if (!stream || renamed) {
-      std::filesystem::remove(partial, ignored);
-      throw store::StoreError(file, "The file cannot be written");
-    }
+  const std::string text =
+      line.name == "ledes" ? ledesFile(line, context, folder) : interchange::exportRecords(folder, kind->second);
+  if (file == "-") {  // standard output
+    out << text;
+    return kExitOk;
   }
+  writeWhole(file, text);
   out << "exported to " << file.string() << "\nOK\n";
   return kExitOk;
 }

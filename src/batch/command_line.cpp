@@ -43,7 +43,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (words.size() < 2)
       throw UsageError(line.verb + (line.verb == "import"   ? " needs the kind of records: time, cost-credit or payment"
                                     : line.verb == "export" ? " needs what to export: time, cost-credit, payment, "
-                                                              "clients or matters"
+                                                              "clients, matters or ledes"
                                                             : " needs the name of an action or document"));
     line.name = words[1];
     next = 2;

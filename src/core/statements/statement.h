@@ -31,6 +31,7 @@ struct RetainerHeading {};
 // A matter's non-empty description lines and their underline. A summary-billing matter's heading
 // stands after its time records, with its summary lines (their count is part of its page check).
 struct MatterHeading {
+  std::string matter;  // the matter number, as stored
   std::vector<std::string> description;
   std::size_t emptyDescriptionLines = 0;  // of lines 2 to 4, for the page check
   std::optional<std::size_t> summaryLines;
@@ -42,6 +43,7 @@ struct TimeEntry {
   std::string initials;
   double hours = 0;
   std::optional<double> fee;  // nothing: "N/C"
+  double rate = 0;            // what the fee was reckoned at
   bool combinedBlock = false;  // in a block of both time and cost/credit records
 };
 

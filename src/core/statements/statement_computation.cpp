@@ -173,6 +173,7 @@ class Walker {
       return;
     }
     MatterHeading heading;
+    heading.matter = matter;
     heading.description = shownLines(matterRecord.description.data(), matterRecord.description.size(),
                                      heading.emptyDescriptionLines);
     if (heading.description.front().empty()) heading.description.erase(heading.description.begin());
@@ -236,6 +237,7 @@ class Walker {
           a_.fees += fee;
           totals_.hourlyFees += fee;
           entry.fee = fee;
+          entry.rate = rate;
         }
         break;
       case kSummary:
