@@ -21,7 +21,7 @@ fi
 
 office="tests/data/sample-office/VRK DATA FILES/072001"
 seeds="build-fuzz/seeds"
-rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder,csv} build-fuzz/findings
+rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder,csv,ledes} build-fuzz/findings
 cp "$office"/ClientCodes.Dat "$office"/AttorneyInitials.Dat "$office"/ClientGroups.Dat "$seeds/text_list/"
 printf '\001' | cat - "$office/MatterData.Dat" | head -c 229 >"$seeds/records/matter"
 printf '\000' | cat - "$office/ClientData.Dat" | head -c 397 >"$seeds/records/client"
@@ -30,6 +30,16 @@ for text in 07/15/2001 7/5/2001 '$1,250.50' '___,___._' 02/30/2001; do printf '%
 printf 'VRKJ' >"$seeds/journal/empty"
 printf 'client,matter,date,attorney,hours,rate,description\r\nACME,1,07/03/2001,JD,1.5,,"Research, ""notes""\r\nline two"\r\n' >"$seeds/csv/time"
 printf '\357\273\277client,date,amount\r\nBETA1,2001-07-02,"$1,250.00"\r\n\r\n""\n' >"$seeds/csv/payments"
+ledes_names='INVOICE_DATE|INVOICE_NUMBER|CLIENT_ID|LAW_FIRM_MATTER_ID|INVOICE_TOTAL|BILLING_START_DATE|BILLING_END_DATE|INVOICE_DESCRIPTION|LINE_ITEM_NUMBER|EXP/FEE/INV_ADJ_TYPE|LINE_ITEM_NUMBER_OF_UNITS|LINE_ITEM_ADJUSTMENT_AMOUNT|LINE_ITEM_TOTAL|LINE_ITEM_DATE|LINE_ITEM_TASK_CODE|LINE_ITEM_EXPENSE_CODE|LINE_ITEM_ACTIVITY_CODE|TIMEKEEPER_ID|LINE_ITEM_DESCRIPTION|LAW_FIRM_ID|LINE_ITEM_UNIT_COST|TIMEKEEPER_NAME|TIMEKEEPER_CLASSIFICATION|CLIENT_MATTER_ID[]'
+printf 'LEDES1998B[]\r\n%s\r\n%s\r\n%s\r\n%s\r\n' "$ledes_names" \
+  '20010731|INV-1001|C-10|M-77|342.18|20010701|20010731|July services|1|F|1.5||300.00|20010703|L110||A101|JD|Review of lease|12-3456789|200.00|Doe, Jane|PT|CM-1[]' \
+  '20010731|INV-1001|C-10|M-77|342.18|20010701|20010731|July services|2|E|1||42.18|20010712||E101||JD|Copies|12-3456789|42.18|Doe, Jane|PT|CM-1[]' \
+  '20010731|INV-1002|C-10|M-78|100.00|20010701|20010731|July services|1|F|0.5|-25|100.00|20010720|L110||A101|JD|Call|12-3456789|250.00|Doe, Jane|PT|CM-2[]' \
+  >"$seeds/ledes/fees"
+printf 'LEDES1998B[]\n%s\n%s\n%s\n' "$ledes_names" \
+  '20010831|8-2|C-10|M-77|75.00|20010801|20010831||1|F|0.5||100.00|20010802||||||12-3456789|200.00|||[]' \
+  '20010831|8-2|C-10|M-77|75.00|20010801|20010831||2|IE|||-25.00|20010831||||||12-3456789||||[]' \
+  >"$seeds/ledes/credit"
 for pick in '\000' '\252' '\377'; do printf "$pick" | cat - "$office/Dimensions.Dat" >"$seeds/counts/$(printf "$pick" | od -An -tx1 | tr -d ' ')"; done
 printf '\200' >"$seeds/counts/missing"
 pack() { local said; said="$(build-fuzz/fuzz/fuzz_folder "$@" 2>&1)" || { echo "$said" >&2; exit 1; }; }
@@ -41,7 +51,7 @@ pack --pack-interrupted "$office" "$seeds/folder/sample-interrupted"
 pack --pack "tests/data/activity-office/VRK DATA FILES" "$seeds/folder/activity"
 
 total=0
-for name in text_list journal records dates counts folder csv; do
+for name in text_list journal records dates counts folder csv ledes; do
   log="build-fuzz/fuzz_$name.log"
   if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix=build-fuzz/findings/"$name"- "$seeds/$name" >"$log" 2>&1; then

@@ -12,9 +12,11 @@
 #include "core/document/document.h"
 #include "core/interchange/record_export.h"
 #include "core/interchange/import_dialog.h"
+#include "core/interchange/ledes_check.h"
 #include "core/interchange/ledes_export.h"
 #include "core/rules/input_rules.h"
 #include "core/shell/guards.h"
+#include "core/store/file_io.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
 #include "core/text/cp1252.h"
@@ -217,6 +219,8 @@ int importFile(const CommandLine& line, Context& context, std::ostream& out) {
 
 // export KIND FILE: a table of the billing period as a CSV file, written under a temporary name
 // and put in place whole.
+constexpr std::uint64_t kMostLedesBytes = (64ULL << 20) + 1;  // the checker reports a larger file itself
+
 // Writes `text` to `file` under a temporary name and puts it in place whole.
 void writeWhole(const std::filesystem::path& file, const std::string& text) {
   const std::filesystem::path partial = file.string() + ".partial";
@@ -272,6 +276,10 @@ int exportFile(const CommandLine& line, Context& context, std::ostream& out) {
     throw store::StoreError(folder, "The folder of this billing period is missing");
   const std::string text =
       line.name == "ledes" ? ledesFile(line, context, folder) : interchange::exportRecords(folder, kind->second);
+  if (line.name == "ledes" && interchange::ledesLineItems(text) == 0) {
+    out << "[information]\n" << shown(interchange::kNoLedesItems) << "\nREFUSED\n";
+    return kExitRefused;
+  }
   if (file == "-") {  // standard output
     out << text;
     return kExitOk;
@@ -279,6 +287,15 @@ int exportFile(const CommandLine& line, Context& context, std::ostream& out) {
   writeWhole(file, text);
   out << "exported to " << file.string() << "\nOK\n";
   return kExitOk;
+}
+
+// check-ledes FILE: every problem of a LEDES 1998B file with its line, then OK or REFUSED.
+int checkLedesFile(const CommandLine& line, std::ostream& out) {
+  if (!line.fields.empty()) throw UsageError("check-ledes needs the file to check, and nothing else");
+  const auto problems = interchange::checkLedes(store::io::readWhole(line.name, kMostLedesBytes));
+  for (const auto& problem : problems) out << shown(interchange::describe(problem)) << "\n";
+  out << (problems.empty() ? "OK" : "REFUSED") << "\n";
+  return problems.empty() ? kExitOk : kExitRefused;
 }
 
 }  // namespace
@@ -291,6 +308,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       return kExitOk;
     }
     Context context = makeContext(line);
+    if (line.verb == "check-ledes") return checkLedesFile(line, out);
     if (line.verb == "import") return importFile(line, context, out);
     if (line.verb == "export") return exportFile(line, context, out);
     return line.verb == "do" ? doAction(line, context, out, err) : printDocument(line, context, out, err);

@@ -36,14 +36,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   if (words.empty()) throw UsageError("missing verb: do, print, import, export or help");
   line.verb = words[0];
   if (line.verb != "do" && line.verb != "print" && line.verb != "import" && line.verb != "export" &&
-      line.verb != "help")
-    throw UsageError("unknown verb " + line.verb + " (do, print, import, export or help)");
+      line.verb != "check-ledes" && line.verb != "help")
+    throw UsageError("unknown verb " + line.verb + " (do, print, import, export, check-ledes or help)");
   std::size_t next = 1;
   if (line.verb != "help") {
     if (words.size() < 2)
       throw UsageError(line.verb + (line.verb == "import"   ? " needs the kind of records: time, cost-credit or payment"
                                     : line.verb == "export" ? " needs what to export: time, cost-credit, payment, "
                                                               "clients, matters or ledes"
+                                    : line.verb == "check-ledes" ? " needs the file to check"
                                                             : " needs the name of an action or document"));
     line.name = words[1];
     next = 2;

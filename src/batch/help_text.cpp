@@ -18,7 +18,8 @@ const char* const kImportNote =
     "all in one save; a file with any bad row saves nothing and each is listed as line N: MESSAGE.\n"
     "export writes a table in the same columns (clients and matters: the add actions' field\n"
     "names), so that an export imports back unchanged. export ledes writes the client's draft\n"
-    "statement as LEDES 1998B invoices, one per matter, numbered DRAFT. FILE - is standard output.\n";
+    "statement as LEDES 1998B invoices, one per matter, numbered DRAFT. FILE - is standard output.\n"
+    "check-ledes lists every problem of a LEDES 1998B file with its line number.\n";
 
 void printSignature(std::ostream& out, const Signature& signature) {
   out << "  " << signature.name;
@@ -63,6 +64,7 @@ const char* const kUsage =
     "                 import time|cost-credit|payment FILE.csv\n"
     "                 export time|cost-credit|payment|clients|matters FILE.csv\n"
     "                 export ledes client=CODE [statement-date=MM/DD/YYYY] FILE\n"
+    "                 check-ledes FILE\n"
     "                 help\n";
 
 void printHelp(std::ostream& out) {

@@ -68,5 +68,24 @@ TEST(ExportAction, WritesTheFileWholeOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
 }
 
+// Every exported LEDES file among the golden cases passes the checker; a damaged copy does not.
+TEST(CheckLedesAction, GoldenExportsPassAndDamageIsNamedByLine) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(VRK_GOLDEN_DIR) / "ledes")) {
+    const auto file = entry.path() / "expected";
+    if (readFile(file).rfind("LEDES1998B[]", 0) != 0) continue;
+    ++files;
+    EXPECT_EQ(runBatch({"check-ledes", file.string()}).out, "OK\n") << file;
+  }
+  EXPECT_GE(files, 2);
+  TempFolder folder;
+  std::string damaged = readFile(std::filesystem::path(VRK_GOLDEN_DIR) / "ledes" / "itemized-acme" / "expected");
+  damaged.replace(damaged.find("|625.00|"), 8, "|626.00|");
+  writeFile(folder / "damaged.ledes", damaged);
+  const auto result = runBatch({"check-ledes", (folder / "damaged.ledes").string()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find("line 3: "), std::string::npos) << result.out;
+}
+
 }  // namespace
 }  // namespace vrk::test

@@ -8,6 +8,7 @@
 #include "core/clients/client_record.h"
 #include "core/document/number_text.h"
 #include "core/document/rounding.h"
+#include "core/interchange/ledes_check.h"
 #include "core/statements/statement_computation.h"
 #include "core/store/billing_period.h"
 #include "core/store/tables.h"
@@ -15,13 +16,6 @@
 
 namespace vrk::interchange {
 namespace {
-
-constexpr const char* kFieldNames =
-    "INVOICE_DATE|INVOICE_NUMBER|CLIENT_ID|LAW_FIRM_MATTER_ID|INVOICE_TOTAL|BILLING_START_DATE|"
-    "BILLING_END_DATE|INVOICE_DESCRIPTION|LINE_ITEM_NUMBER|EXP/FEE/INV_ADJ_TYPE|LINE_ITEM_NUMBER_OF_UNITS|"
-    "LINE_ITEM_ADJUSTMENT_AMOUNT|LINE_ITEM_TOTAL|LINE_ITEM_DATE|LINE_ITEM_TASK_CODE|LINE_ITEM_EXPENSE_CODE|"
-    "LINE_ITEM_ACTIVITY_CODE|TIMEKEEPER_ID|LINE_ITEM_DESCRIPTION|LAW_FIRM_ID|LINE_ITEM_UNIT_COST|"
-    "TIMEKEEPER_NAME|TIMEKEEPER_CLASSIFICATION|CLIENT_MATTER_ID";
 
 std::string ledesDate(const store::CalendarDate& date) {
   const auto digits = [](int value, std::size_t width) {
@@ -116,7 +110,7 @@ std::string ledesInvoices(const std::filesystem::path& folder, const LedesReques
   store::CalendarDate end = start;
   while (store::isValidDate({year, month, end.day + 1})) ++end.day;
 
-  std::string file = "LEDES1998B[]\r\n" + std::string(kFieldNames) + "[]\r\n";
+  std::string file = "LEDES1998B[]\r\n" + ledesFieldNamesLine() + "\r\n";
   for (const auto& invoice : invoices(statement, ledesDate(end))) {
     double total = 0;
     for (const auto& item : invoice.items) total += item.total;
@@ -133,6 +127,12 @@ std::string ledesInvoices(const std::filesystem::path& folder, const LedesReques
     }
   }
   return file;
+}
+
+std::size_t ledesLineItems(const std::string& file) {
+  std::size_t lines = 0;
+  for (std::size_t at = file.find("[]\r\n"); at != std::string::npos; at = file.find("[]\r\n", at + 4)) ++lines;
+  return lines > 2 ? lines - 2 : 0;
 }
 
 }  // namespace vrk::interchange

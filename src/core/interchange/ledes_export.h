@@ -10,6 +10,8 @@
 namespace vrk::interchange {
 
 inline constexpr const char* kDraftInvoiceNumber = "DRAFT";
+inline constexpr const char* kNoLedesItems =
+    "NO FEES, COSTS OR CREDITS ARE BILLED TO THIS CLIENT\r\nIN THIS BILLING PERIOD: THERE IS NO INVOICE TO SAVE";
 
 struct LedesRequest {
   std::string client;
@@ -25,5 +27,8 @@ struct LedesRequest {
 // A client without such items gives the two header lines alone. StoreError for a file error;
 // std::invalid_argument for a client code that is not in the client list.
 std::string ledesInvoices(const std::filesystem::path& folder, const LedesRequest& request);
+
+// The line items of a file ledesInvoices() wrote (its lines after the two header lines).
+std::size_t ledesLineItems(const std::string& file);
 
 }  // namespace vrk::interchange
