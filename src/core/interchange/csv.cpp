@@ -5,13 +5,6 @@
 namespace vrk::interchange {
 namespace {
 
-// The text as stored single-byte characters, by the encoding the file is in.
-std::string storedText(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
-    return text::cp1252FromUtf8(bytes.substr(kUtf8ByteOrderMark.size()));
-  return text::isUtf8(bytes) ? text::cp1252FromUtf8(bytes) : std::string(bytes);
-}
-
 class Reader {
  public:
   explicit Reader(std::string text) : text_(std::move(text)) {}
@@ -104,6 +97,12 @@ class Reader {
 };
 
 }  // namespace
+
+std::string storedText(std::string_view bytes) {
+  if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+    return text::cp1252FromUtf8(bytes.substr(kUtf8ByteOrderMark.size()));
+  return text::isUtf8(bytes) ? text::cp1252FromUtf8(bytes) : std::string(bytes);
+}
 
 CsvFile readCsv(std::string_view bytes) { return Reader(storedText(bytes)).read(); }
 

@@ -21,8 +21,11 @@ struct CsvFile {
   std::string error;         // "line N: ..." for a file that cannot be read as CSV; rows then empty
 };
 
-// Reads a whole file. The text is UTF-8 when it starts with the byte-order mark or is valid
-// UTF-8, else Windows-1252; characters the stored text cannot hold become '?'.
+// A text file's bytes as stored single-byte text: UTF-8 when it starts with the byte-order mark or
+// is valid UTF-8, else Windows-1252 as it stands; characters the stored text cannot hold become '?'.
+std::string storedText(std::string_view bytes);
+
+// Reads a whole file, its text decoded by storedText().
 CsvFile readCsv(std::string_view bytes);
 
 // One row as a line of a UTF-8 file ending in CRLF: fields holding a comma, quote, line break or

@@ -10,7 +10,6 @@
 
 #include "core/interchange/csv.h"
 #include "core/store/dates.h"
-#include "core/text/cp1252.h"
 
 namespace vrk::interchange {
 namespace {
@@ -122,13 +121,6 @@ struct Invoice {
   Sum lineTotals;
   bool everyTotalRead = true;
 };
-
-// The text as stored single-byte characters, by the encoding the file is in.
-std::string storedText(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
-    return text::cp1252FromUtf8(bytes.substr(kUtf8ByteOrderMark.size()));
-  return text::isUtf8(bytes) ? text::cp1252FromUtf8(bytes) : std::string(bytes);
-}
 
 // The lines, each without its CRLF or LF; blank lines at the end left out.
 std::vector<std::string_view> linesOf(std::string_view text) {
