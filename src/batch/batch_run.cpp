@@ -17,6 +17,7 @@
 #include "core/rules/input_rules.h"
 #include "core/shell/guards.h"
 #include "core/store/file_io.h"
+#include "core/store/outside_files.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
 #include "core/text/cp1252.h"
@@ -221,37 +222,25 @@ int importFile(const CommandLine& line, Context& context, std::ostream& out) {
 // and put in place whole.
 constexpr std::uint64_t kMostLedesBytes = (64ULL << 20) + 1;  // the checker reports a larger file itself
 
-// Writes `text` to `file` under a temporary name and puts it in place whole.
-void writeWhole(const std::filesystem::path& file, const std::string& text) {
-  const std::filesystem::path partial = file.string() + ".partial";
-  std::ofstream stream(partial, std::ios::binary | std::ios::trunc);
-  stream << text;
-  stream.close();
-  std::error_code renamed;
-  if (stream) std::filesystem::rename(partial, file, renamed);
-  if (!stream || renamed) {
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-    throw store::StoreError(file, "The file cannot be written");
-  }
-}
-
-// export ledes client=C [statement-date=D] FILE: the client's draft statement as LEDES invoices.
-std::string ledesFile(const CommandLine& line, Context& context, const std::filesystem::path& folder) {
+// export ledes client=C|group=G [statement-date=D] FILE: the draft statements of a client or of a
+// client group as LEDES invoices.
+interchange::LedesFile ledesFile(const CommandLine& line, Context& context, const std::filesystem::path& folder) {
   const FieldValues fields(storedFields(line.fields));
   for (const auto& [name, value] : line.fields)
-    if (!name.empty() && name != "client" && name != "statement-date")
-      throw UsageError("export ledes takes client= and statement-date=, not " + name + "=");
-  const std::string client = rules::capitals(fields.get("client"));
-  if (client.empty()) throw UsageError("export ledes needs client=CODE");
+    if (!name.empty() && name != "client" && name != "group" && name != "statement-date")
+      throw UsageError("export ledes takes client= or group=, and statement-date=, not " + name + "=");
   interchange::LedesRequest request;
-  request.client = client;
+  request.client = rules::capitals(fields.get("client"));
+  request.group = rules::capitals(fields.get("group"));
+  if (request.client.empty() == request.group.empty()) throw UsageError("export ledes needs client=CODE or group=G");
+  if (!request.group.empty() && !rules::isClientGroup(request.group))
+    throw UsageError("export ledes: " + request.group + " is not a client group (a letter or a number)");
   request.period = context.period;
   request.statementDate = optionalDate(fields, "statement-date").value_or(context.today);
   try {
     return interchange::ledesInvoices(folder, request);
   } catch (const std::invalid_argument&) {
-    throw UsageError("export ledes: " + client + " is not a client of this billing period");
+    throw UsageError("export ledes: " + request.client + " is not a client of this billing period");
   }
 }
 
@@ -274,17 +263,22 @@ int exportFile(const CommandLine& line, Context& context, std::ostream& out) {
   std::error_code ignored;
   if (!std::filesystem::is_directory(folder, ignored))
     throw store::StoreError(folder, "The folder of this billing period is missing");
-  const std::string text =
-      line.name == "ledes" ? ledesFile(line, context, folder) : interchange::exportRecords(folder, kind->second);
-  if (line.name == "ledes" && interchange::ledesLineItems(text) == 0) {
-    out << "[information]\n" << shown(interchange::kNoLedesItems) << "\nREFUSED\n";
-    return kExitRefused;
+  std::string text;
+  if (line.name == "ledes") {
+    auto ledes = ledesFile(line, context, folder);
+    if (ledes.items == 0) {
+      out << "[information]\n" << shown(interchange::kNoLedesItems) << "\nREFUSED\n";
+      return kExitRefused;
+    }
+    text = std::move(ledes.text);
+  } else {
+    text = interchange::exportRecords(folder, kind->second);
   }
   if (file == "-") {  // standard output
     out << text;
     return kExitOk;
   }
-  writeWhole(file, text);
+  store::writeFileWhole(file, text);
   out << "exported to " << file.string() << "\nOK\n";
   return kExitOk;
 }

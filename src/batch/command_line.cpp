@@ -23,6 +23,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       line.today = value("--today");
     } else if (arg == "--out") {
       line.out = value("--out");
+    } else if (arg == "--ledes") {
+      line.ledes = value("--ledes");
     } else if (arg == "--yes" || arg == "--no") {
       line.answer = arg == "--yes";
     } else if (arg == "--screen") {
@@ -49,6 +51,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     line.name = words[1];
     next = 2;
   }
+  if (!line.ledes.empty() && !(line.verb == "do" && line.name.rfind("final-statements", 0) == 0))
+    throw UsageError("--ledes DIR goes with do final-statements and do final-statements-all");
   for (std::size_t i = next; i < words.size(); ++i) {
     const auto equals = words[i].find('=');
     if (equals == std::string::npos || equals == 0) {

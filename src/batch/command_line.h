@@ -22,6 +22,7 @@ struct CommandLine {
   std::optional<bool> answer;  // --yes / --no
   bool screen = false;         // --screen
   std::string out;             // --out FILE
+  std::string ledes;           // --ledes DIR (final statements)
 };
 
 // Raised for a command line that cannot be understood; what() says why.

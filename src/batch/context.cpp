@@ -33,6 +33,7 @@ Context makeContext(const CommandLine& line) {
   if (!context.dataFilesPath.empty() && context.dataFilesPath.back() != separator)
     context.dataFilesPath += separator;
   context.answer = line.answer;
+  context.ledesFolder = line.ledes;
   context.period = line.period.empty() ? store::defaultBillingPeriod(context.today) : line.period;
   if (!store::isBillingPeriod(context.period))
     throw UsageError("--period needs a billing period as MMYYYY, not " + context.period);

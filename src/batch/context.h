@@ -26,6 +26,7 @@ struct Context {
   store::CalendarDate today;
   // The date an add dialog offers: today, then the date of the last entry saved in this run.
   store::CalendarDate lastEntryDate;
+  std::filesystem::path ledesFolder;  // --ledes DIR: a final run's LEDES files go there
   std::optional<bool> answer;  // --yes / --no, for questions a document's checks may ask
   // The message boxes a document raised while it was made (a statement's undefined matter),
   // printed on standard error after it.

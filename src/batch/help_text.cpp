@@ -17,8 +17,10 @@ const char* const kImportNote =
     "description; payment: client, date, amount) and saves every row as the add dialog would,\n"
     "all in one save; a file with any bad row saves nothing and each is listed as line N: MESSAGE.\n"
     "export writes a table in the same columns (clients and matters: the add actions' field\n"
-    "names), so that an export imports back unchanged. export ledes writes the client's draft\n"
-    "statement as LEDES 1998B invoices, one per matter, numbered DRAFT. FILE - is standard output.\n"
+    "names), so that an export imports back unchanged. export ledes writes the draft statement\n"
+    "of client=CODE, or of every client of group=G, as LEDES 1998B invoices, one per matter,\n"
+    "numbered DRAFT; do final-statements --ledes DIR saves the numbered invoices of a final run.\n"
+    "FILE - is standard output.\n"
     "check-ledes lists every problem of a LEDES 1998B file with its line number.\n";
 
 void printSignature(std::ostream& out, const Signature& signature) {
@@ -59,11 +61,11 @@ void manualEntry(std::ostream& out, const Signature& signature) {
 
 const char* const kUsage =
     "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
-    "                 do ACTION [name=value ...] [--yes | --no] [--out FILE]\n"
+    "                 do ACTION [name=value ...] [--yes | --no] [--out FILE] [--ledes DIR]\n"
     "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
     "                 import time|cost-credit|payment FILE.csv\n"
     "                 export time|cost-credit|payment|clients|matters FILE.csv\n"
-    "                 export ledes client=CODE [statement-date=MM/DD/YYYY] FILE\n"
+    "                 export ledes client=CODE | group=G [statement-date=MM/DD/YYYY] FILE\n"
     "                 check-ledes FILE\n"
     "                 help\n";
 

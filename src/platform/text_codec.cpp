@@ -8,4 +8,6 @@ QString fromStored(const std::string& stored) { return QString::fromStdString(te
 
 std::string toStored(const QString& text) { return text::cp1252FromUtf8(text.toStdString()); }
 
+std::filesystem::path toPath(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
+
 }  // namespace vrk::platform

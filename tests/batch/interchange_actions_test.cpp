@@ -87,5 +87,65 @@ TEST(CheckLedesAction, GoldenExportsPassAndDamageIsNamedByLine) {
   EXPECT_NE(result.out.find("line 3: "), std::string::npos) << result.out;
 }
 
+// A final run's LEDES files are the draft export numbered with the statement's invoice number; a
+// group export holds its clients' invoices; a run that cannot write its files saves nothing.
+TEST(LedesFiles, FinalRunFilesMatchTheDraftExportNumbered) {
+  TempFolder folder;
+  const auto office = copySampleOffice(folder.path());
+  writeFile(folder / "settings.ini", "[Software]\nVRK\\NextInvoiceNumber=41\n");
+  const auto batch = [&](std::vector<std::string> args) {
+    return runBatchOn(folder.path(), std::move(args), "07/31/2001", "072001", true);
+  };
+  const auto draft = [&](const std::string& which) {
+    const auto result = batch({"export", "ledes", which, "-"});
+    EXPECT_EQ(result.status, 0) << result.out;
+    return result.out;
+  };
+  const std::string acme = draft("client=ACME");
+  const std::string beta = draft("client=BETA1");
+  const std::string header = acme.substr(0, acme.find("\r\n", acme.find("\r\n") + 2) + 2);
+  EXPECT_EQ(draft("group=A"), acme + beta.substr(header.size()));
+
+  const auto ledes = folder / "ledes";
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    int status;
+  } refused[] = {
+      {{"do", "final-statements", "group=A", "--ledes", (folder / "missing").string()},
+       "[error]\nTHE FOLDER FOR THE LEDES FILES CANNOT BE FOUND\nREFUSED\n", 1},
+      {{"print", "matter-list", "--ledes", ledes.string()}, "vrk-batch: --ledes DIR goes with do final-statements", 2},
+      {{"export", "ledes", "client=ACME", "group=A", "-"}, "vrk-batch: export ledes needs client=CODE or group=G", 2},
+      {{"export", "ledes", "group=ZZ", "-"}, "vrk-batch: export ledes: ZZ is not a client group", 2},
+  };
+  std::filesystem::create_directory(ledes);
+  for (const auto& c : refused) {
+    const auto result = batch(c.args);
+    EXPECT_EQ(result.out.substr(0, c.out.size()), c.out);
+    EXPECT_EQ(result.status, c.status) << result.out;
+  }
+  // A file already holding the first invoice's name is never written over: the run saves nothing
+  // (the invoice number it took stays used, as after any failed final run).
+  writeFile(ledes / "41-ACME.txt", "sent earlier");
+  Snapshot before = snapshot(office);
+  EXPECT_EQ(batch({"do", "final-statements", "group=A", "--ledes", ledes.string()}).status, 3);
+  EXPECT_TRUE(snapshot(office) == before);
+  EXPECT_EQ(readFile(ledes / "41-ACME.txt"), "sent earlier");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ledes), {}), 1);
+
+  std::filesystem::remove(ledes / "41-ACME.txt");
+  const auto result = batch({"do", "final-statements", "group=A", "--ledes", ledes.string()});
+  EXPECT_NE(result.out.find("invoice numbers 42 to 43\n2 LEDES files saved\nOK\n"), std::string::npos) << result.out;
+  const auto numbered = [](std::string text, const std::string& number) {
+    for (auto at = text.find("|DRAFT|"); at != std::string::npos; at = text.find("|DRAFT|", at))
+      text.replace(at, 7, "|" + number + "|");
+    return text;
+  };
+  EXPECT_EQ(readFile(ledes / "42-ACME.txt"), numbered(acme, "42"));
+  EXPECT_EQ(readFile(ledes / "43-BETA1.txt"), numbered(beta, "43"));
+  EXPECT_EQ(batch({"check-ledes", (ledes / "43-BETA1.txt").string()}).out, "OK\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ledes), {}), 2);
+}
+
 }  // namespace
 }  // namespace vrk::test

@@ -2,8 +2,10 @@
 // command, one client's draft on the screen, and a month's group and all-group runs to PDF files,
 // with final runs that could not print or were already printed.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScopeGuard>
@@ -13,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/interchange/ledes_export.h"
+#include "core/services/settings_store.h"
 #include "core/statements/statement_run.h"
 #include "support/temp_folder.h"
 #include "ui/common/message_boxes.h"
@@ -161,6 +165,79 @@ class StatementRunDialogsTest : public test::OfficeTest {
     }
     form.reject();
     QVERIFY(text->toPlainText().isEmpty());  // nothing left for the next opening
+  }
+
+  // Save As LEDES… checks the code as Display does, asks for the file only for a client with billed
+  // items, and writes what the export writes.
+  void saveAsLedesWritesTheClientsDraftInvoices() {
+    using dialog::MessageKind;
+    struct Case {
+      const char* typed;
+      const char* answer;  // the file chosen; "": cancelled
+      std::vector<dialog::Message> messages;
+      bool asked;  // the file was asked for
+      bool saved;
+    };
+    const Case cases[] = {
+        {"ACME", "acme.txt", {{MessageKind::Information, interchange::kLedesSaved}}, true, true},
+        {"ACME", "", {}, true, false},
+        {"ZED", "zed.txt", {{MessageKind::Information, interchange::kNoLedesItems}}, false, false},
+        {"NOSUCH", "x.txt", {{MessageKind::Error, statements::kRunNoClientData}}, false, false},
+        {"A.1", "x.txt", {{MessageKind::Error, statements::kRunInvalidClientCode}}, false, false},
+    };
+    TPrintDraftStatementForAClientForm form(services_.app);
+    QVERIFY(form.reload());
+    form.show();
+    for (const auto& c : cases) {
+      seen_.clear();
+      QString suggested;
+      const auto file = *folder_ / (*c.answer ? c.answer : "none.txt");
+      form.setLedesFileChooser([&](const QString& name) {
+        suggested = name;
+        return *c.answer ? QString::fromStdString(file.string()) : QString();
+      });
+      typeAndLeave(combo(form, "ClientCodeComboBox"), q(c.typed));
+      click(form, "SaveAsLedesButton");
+      QCOMPARE(said(seen_), said(c.messages));
+      QCOMPARE(suggested.isEmpty(), !c.asked);
+      QVERIFY2(fs::exists(file) == c.saved, c.typed);
+      if (c.saved) {
+        QCOMPARE(suggested, q("ACME-DRAFT.txt"));
+        QVERIFY(test::readFile(file).find("|DRAFT|ACME|ACME-1|") != std::string::npos);
+      }
+      QVERIFY(form.isVisible());
+    }
+  }
+
+  // A final run with LEDES files asked for saves one per invoiced client; a folder that is not there
+  // stops the run before anything is saved.
+  void aFinalRunAlsoSavesItsLedesFiles() {
+    services_.settings.writeString(services::kNextInvoiceNumber, "7");
+    services_.printer.useFile(QString::fromStdString((*folder_ / "statements.pdf").string()));
+    const auto ledes = *folder_ / "ledes";
+    TPrintFinalStatementsForAClientGroupForm form(services_.app);
+    for (const bool folderThere : {false, true}) {
+      seen_.clear();
+      if (folderThere) fs::create_directory(ledes);
+      QVERIFY(form.reload());
+      form.show();
+      auto* tick = child<QCheckBox>(form, "LedesCheckBox");
+      auto* box = child<QLineEdit>(form, "LedesFolderEdit");
+      tick->setChecked(true);
+      QVERIFY(box->isEnabled());
+      box->setText(QString::fromStdString(ledes.string()));
+      typeAndLeave(combo(form, "ClientGroupComboBox"), q("A"));
+      click(form, "PrintButton");
+      if (!folderThere) {
+        QCOMPARE(said(seen_), QStringList{says(dialog::MessageKind::Error, statements::kLedesFolderMissing)});
+        QVERIFY(!fs::exists(*folder_ / "082001"));
+        form.reject();
+        continue;
+      }
+      QVERIFY2(seen_.empty(), qPrintable(said(seen_).join(q("\n"))));
+      QVERIFY(fs::exists(ledes / "7-ACME.txt"));
+      QVERIFY(fs::exists(ledes / "8-BETA1.txt"));
+    }
   }
 
   // One office through a month's runs: each step's boxes, whether the dialog stays open, whether

@@ -18,6 +18,7 @@ statements::RunOptions runOptions(const Context& context, const FieldValues& fie
   options.statementDate = optionalDate(fields, "statement-date").value_or(context.today);
   options.sink = sink;
   options.output = context.pages;
+  options.ledesFolder = context.ledesFolder;
   return options;
 }
 
@@ -51,6 +52,9 @@ ActionResult finished(statements::RunResult result) {
     if (!result.invoiceNumbers.empty())
       action.report.push_back("invoice numbers " + std::to_string(result.invoiceNumbers.front()) + " to " +
                               std::to_string(result.invoiceNumbers.back()));
+    if (!result.ledesFiles.empty())
+      action.report.push_back(std::to_string(result.ledesFiles.size()) +
+                              (result.ledesFiles.size() == 1 ? " LEDES file" : " LEDES files") + " saved");
   }
   if (!result.document.lines.empty()) action.document = std::move(result.document);
   return action;
@@ -86,7 +90,8 @@ void registerStatementActions(Registry& registry) {
   registry.add(Action{{"final-statements",
                        "Print Final Statements For A Client Group" + date +
                            ": rolls the group into the next billing period; the statements and activity "
-                           "reports go to --out FILE (.pdf: PDF), else after the OK line",
+                           "reports go to --out FILE (.pdf: PDF), else after the OK line; --ledes DIR also "
+                           "saves a LEDES 1998B file of each invoice there",
                        {"group", "statement-date"},
                        "Print Final Statements For A Client Group"},
                       finalStatements});

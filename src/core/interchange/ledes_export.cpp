@@ -1,6 +1,8 @@
 #include "core/interchange/ledes_export.h"
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -9,7 +11,9 @@
 #include "core/document/number_text.h"
 #include "core/document/rounding.h"
 #include "core/interchange/ledes_check.h"
+#include "core/rules/input_rules.h"
 #include "core/statements/statement_computation.h"
+#include "core/statements/statement_run.h"
 #include "core/store/billing_period.h"
 #include "core/store/tables.h"
 #include "core/store/transaction.h"
@@ -92,47 +96,79 @@ std::vector<Invoice> invoices(const statements::Statement& statement, const std:
   return out;
 }
 
-}  // namespace
-
-std::string ledesInvoices(const std::filesystem::path& folder, const LedesRequest& request) {
-  store::Transaction tx(folder);
-  const store::RecordTable clientTable(store::clientTable(), tx);
-  const auto position = clients::clientPosition(clientTable, request.client);
-  if (!position) throw std::invalid_argument("no client " + request.client + " in the client list");
-  const auto record = clients::decodeClientRecord(clientTable.readRecord(*position));
-  const statements::StatementSource source(tx);
-  statements::GroupActivity activity;
-  const statements::Statement statement = statements::computeStatement(source, request.client, record, false, activity);
-
-  const int month = store::periodMonth(request.period);
-  const int year = store::periodYear(request.period);
+// The first and last days of a billing period.
+std::pair<store::CalendarDate, store::CalendarDate> periodDates(const std::string& period) {
+  const int month = store::periodMonth(period);
+  const int year = store::periodYear(period);
   const store::CalendarDate start{year, month, 1};
   store::CalendarDate end = start;
   while (store::isValidDate({year, month, end.day + 1})) ++end.day;
+  return {start, end};
+}
 
-  std::string file = "LEDES1998B[]\r\n" + ledesFieldNamesLine() + "\r\n";
+}  // namespace
+
+LedesFile ledesHeader() { return {"LEDES1998B[]\r\n" + ledesFieldNamesLine() + "\r\n", 0}; }
+
+void addLedesInvoices(LedesFile& file, const statements::Statement& statement, const LedesRequest& request) {
+  const auto [start, end] = periodDates(request.period);
   for (const auto& invoice : invoices(statement, ledesDate(end))) {
     double total = 0;
     for (const auto& item : invoice.items) total += item.total;
     int number = 0;
     for (const auto& item : invoice.items) {
       const std::vector<std::string> fields = {
-          ledesDate(request.statementDate), field(request.invoiceNumber), field(request.client),
-          field(request.client + "-" + invoice.matter), money(total), ledesDate(start), ledesDate(end),
+          ledesDate(request.statementDate), field(request.invoiceNumber), field(statement.client),
+          field(statement.client + "-" + invoice.matter), money(total), ledesDate(start), ledesDate(end),
           invoice.description, std::to_string(++number), item.type, item.units, item.adjustment,
           money(item.total), item.date, "", "", "", item.timekeeper, item.description, "", item.unitCost,
           item.timekeeper, "", ""};
-      for (std::size_t i = 0; i < fields.size(); ++i) file += (i ? "|" : "") + fields[i];
-      file += "[]\r\n";
+      for (std::size_t i = 0; i < fields.size(); ++i) file.text += (i ? "|" : "") + fields[i];
+      file.text += "[]\r\n";
+      ++file.items;
     }
+  }
+}
+
+LedesFile ledesInvoices(const std::filesystem::path& folder, const LedesRequest& request) {
+  store::Transaction tx(folder);
+  const store::RecordTable clientTable(store::clientTable(), tx);
+  std::optional<std::size_t> clientPosition;
+  if (request.group.empty()) {
+    clientPosition = clients::clientPosition(clientTable, request.client);
+    if (!clientPosition) throw std::invalid_argument("no client " + request.client + " in the client list");
+  }
+  const statements::StatementSource source(tx);
+  statements::GroupActivity activity;
+  LedesFile file = ledesHeader();
+  for (std::size_t position = 0; position < clientTable.size(); ++position) {
+    if (clientPosition && position != *clientPosition) continue;
+    const auto record = clients::decodeClientRecord(clientTable.readRecord(position));
+    if (!clientPosition && record.group != request.group) continue;
+    const std::string& client = clientTable.texts(0)[position];
+    addLedesInvoices(file, statements::computeStatement(source, client, record, false, activity), request);
   }
   return file;
 }
 
-std::size_t ledesLineItems(const std::string& file) {
-  std::size_t lines = 0;
-  for (std::size_t at = file.find("[]\r\n"); at != std::string::npos; at = file.find("[]\r\n", at + 4)) ++lines;
-  return lines > 2 ? lines - 2 : 0;
+std::optional<LedesFile> clientLedes(const std::filesystem::path& folder, const LedesRequest& request,
+                                     dialog::Outcome& outcome) {
+  if (!rules::isClientCode(request.client)) {
+    outcome.error(statements::kRunInvalidClientCode);
+    return std::nullopt;
+  }
+  try {
+    LedesFile file = ledesInvoices(folder, request);
+    if (file.items > 0) return file;
+    outcome.information(kNoLedesItems);
+  } catch (const std::invalid_argument&) {
+    outcome.error(statements::kRunNoClientData);
+  }
+  return std::nullopt;
+}
+
+std::string ledesFileName(int invoiceNumber, const std::string& client) {
+  return std::to_string(invoiceNumber) + "-" + client + ".txt";
 }
 
 }  // namespace vrk::interchange

@@ -5,6 +5,7 @@
 
 #include "core/clients/client_book.h"
 #include "core/clients/client_record.h"
+#include "core/interchange/ledes_export.h"
 #include "core/rules/input_rules.h"
 #include "core/statements/activity_files.h"
 #include "core/statements/activity_reports.h"
@@ -18,6 +19,7 @@
 #include "core/store/counts.h"
 #include "core/store/file_io.h"
 #include "core/store/linked_commit.h"
+#include "core/store/outside_files.h"
 #include "core/store/store_error.h"
 #include "core/store/tables.h"
 #include "core/store/text_list.h"
@@ -99,6 +101,7 @@ class Run {
   Run(const std::filesystem::path& folder, bool final, services::SettingsStore& settings, const RunOptions& options)
       : folder_(folder), final_(final), settings_(settings), options_(options), tx_(folder) {
     tx_.setFaultHook(options.faultHook);
+    if (final && !options.ledesFolder.empty()) ledes_.emplace(options.ledesFolder);
   }
 
   store::Transaction& transaction() { return tx_; }
@@ -128,9 +131,18 @@ class Run {
     }
   }
 
-  // Both folders' changes as one save.
+  // Both folders' changes as one save; then the LEDES files get their names.
   void commit() {
-    if (final_) store::commitTogether(next_->transactionInFolder(), tx_);
+    if (!final_) return;
+    store::commitTogether(next_->transactionInFolder(), tx_);
+    if (!ledes_) return;
+    try {
+      ledes_->publish();
+    } catch (const store::StoreError& error) {
+      result_.outcome.warning(std::string(kLedesFilesNotSaved) + store::errorText(error));
+    }
+    result_.ledesFiles = ledes_->names();
+    result_.ledesFiles.resize(ledes_->published());
   }
 
   RunResult& result() { return result_; }
@@ -171,11 +183,22 @@ class Run {
       printing.invoiceNumber = takeInvoiceNumber(settings_);
       if (printing.invoiceNumber) result_.invoiceNumbers.push_back(*printing.invoiceNumber);
     }
+    if (ledes_ && printing.invoiceNumber) saveLedes(statement, *printing.invoiceNumber);
     document::Document part;
     layoutStatement(statement, printing, part);
     deliver(std::move(part));
     ++result_.statements;
     if (final_) next_->rollForward(statement, clients_->dataSlotAt(position), options_.statementDate);
+  }
+
+  void saveLedes(const Statement& statement, int invoiceNumber) {
+    interchange::LedesFile file = interchange::ledesHeader();
+    interchange::LedesRequest request;
+    request.period = folder_.filename().string();
+    request.statementDate = options_.statementDate;
+    request.invoiceNumber = std::to_string(invoiceNumber);
+    interchange::addLedesInvoices(file, statement, request);
+    if (file.items > 0) ledes_->add(interchange::ledesFileName(invoiceNumber, statement.client), file.text);
   }
 
   std::filesystem::path folder_;
@@ -186,6 +209,7 @@ class Run {
   std::optional<NextPeriod> next_;
   std::optional<StatementSource> source_;
   std::optional<store::RecordTable> clients_;
+  std::optional<store::PendingFiles> ledes_;
   RunResult result_;
   document::Document held_;
 };
@@ -195,6 +219,16 @@ class Run {
 bool invoiceSettingUsable(const services::SettingsStore& settings, dialog::Outcome& outcome) {
   if (invoiceSettingIsWhole(settings)) return true;
   outcome.error(kInvoiceSettingNotWhole);
+  return false;
+}
+
+// The checks of a final run before anything is computed: a usable next invoice number and, when
+// LEDES files are asked for, their folder.
+bool finalRunUsable(const services::SettingsStore& settings, const RunOptions& options, dialog::Outcome& outcome) {
+  if (!invoiceSettingUsable(settings, outcome)) return false;
+  std::error_code error;
+  if (options.ledesFolder.empty() || std::filesystem::is_directory(options.ledesFolder, error)) return true;
+  outcome.error(kLedesFolderMissing);
   return false;
 }
 
@@ -259,7 +293,7 @@ RunResult runGroup(const std::filesystem::path& folder, const std::string& group
       return checks;
     }
   }
-  if (final && !invoiceSettingUsable(settings, checks.outcome)) return checks;
+  if (final && !finalRunUsable(settings, options, checks.outcome)) return checks;
 
   Run run(folder, final, settings, options);
   run.open();
@@ -286,7 +320,7 @@ RunResult runAllGroups(const std::filesystem::path& folder, bool final, services
     checks.outcome.closing = dialog::Closing::Ok;
     return checks;
   }
-  if (final && !invoiceSettingUsable(settings, checks.outcome)) return checks;
+  if (final && !finalRunUsable(settings, options, checks.outcome)) return checks;
 
   Run run(folder, final, settings, options);
   run.open();

@@ -35,6 +35,10 @@ inline constexpr const char* kGroupOfAllAlreadyFinal =
 inline constexpr const char* kFinalStatementsNotPrinted =
     "THE FINAL STATEMENTS WERE SAVED BUT NOT PRINTED\r\nPRINT THEM AGAIN AS DRAFTS OF THIS BILLING PERIOD";
 inline constexpr const char* kInvoiceSettingNotWhole = "THE NEXT INVOICE NUMBER SETTING IS NOT A WHOLE NUMBER";
+inline constexpr const char* kLedesFolderMissing = "THE FOLDER FOR THE LEDES FILES CANNOT BE FOUND";
+// After a final run's save, when its LEDES files could not all be given their names; the file
+// error follows.
+inline constexpr const char* kLedesFilesNotSaved = "THE FINAL STATEMENTS WERE SAVED BUT NOT ALL THEIR LEDES FILES\r\n";
 
 // What the run dialogs open with: the client code list, the client group list and the number of
 // clients (the progress bar's range).
@@ -54,6 +58,10 @@ struct RunOptions {
   // here in order instead of into RunResult::document, so a long run never holds it whole. The
   // parts of a final run arrive before its save: hold them back until the run has returned.
   std::function<void(document::Document&&)> output;
+  // A final run: the folder that also gets a LEDES file of each statement with an invoice number
+  // and billed items, named by interchange::ledesFileName(). The files are written before the
+  // save and named once it stands, so they exist only when the run was saved. Empty: none.
+  std::filesystem::path ledesFolder;
 };
 
 struct RunResult {
@@ -61,6 +69,7 @@ struct RunResult {
   document::Document document;  // what to show or print (empty when nothing ran)
   int statements = 0;           // statements in the document
   std::vector<int> invoiceNumbers;  // handed out, in printing order
+  std::vector<std::string> ledesFiles;  // the names of the LEDES files saved, in printing order
 };
 
 // One client's draft (Display: the screen, the dialog stays open; Print: the printer, it closes).

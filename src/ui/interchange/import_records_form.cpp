@@ -21,8 +21,6 @@ namespace {
 
 constexpr std::uint64_t kMostPreviewBytes = 64ULL << 20;
 
-std::filesystem::path pathOf(const QString& text) { return std::filesystem::path(text.toStdU16String()); }
-
 }  // namespace
 
 TImportRecordsForm::TImportRecordsForm(AppServices& services, QWidget* parent)
@@ -93,7 +91,7 @@ void TImportRecordsForm::showPreview() {
   preview_->clear();
   if (file_->text().isEmpty()) return;
   try {
-    const std::string bytes = store::io::readWhole(pathOf(file_->text()), kMostPreviewBytes);
+    const std::string bytes = store::io::readWhole(platform::toPath(file_->text()), kMostPreviewBytes);
     for (const auto& line : interchange::previewLines(bytes)) preview_->appendPlainText(platform::fromStored(line));
   } catch (const std::exception& error) {
     preview_->setPlainText(QString::fromStdString(store::errorText(error)));
@@ -108,7 +106,7 @@ void TImportRecordsForm::import() {
   act([&] {
     std::vector<std::string> problems;
     auto outcome = interchange::importFile(services().session.dataFilesPath, services().session.billingPeriod,
-                                           kind, pathOf(file_->text()), prompter, problems);
+                                           kind, platform::toPath(file_->text()), prompter, problems);
     if (!problems.empty()) {  // listed before the box that points at them
       preview_->clear();
       for (const auto& problem : problems) preview_->appendPlainText(platform::fromStored(problem));

@@ -1,10 +1,14 @@
 #include "ui/statements/statement_run_forms.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,7 +17,10 @@
 #include <cmath>
 #include <optional>
 
+#include "core/interchange/ledes_export.h"
+#include "core/store/outside_files.h"
 #include "platform/document_view.h"
+#include "platform/text_codec.h"
 #include "ui/clients/client_form_parts.h"
 #include "ui/common/printer_choice.h"
 #include "ui/shell/application.h"
@@ -98,9 +105,67 @@ StatementRunForm::StatementRunForm(AppServices& services, QWidget* parent, const
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(row);
+  if (parts_.final) layout->addLayout(ledesFolderRow());
   layout->addWidget(progress_);
   if (text_) layout->addWidget(text_, 1);
-  layout->addLayout(printCancelRow(this, [this] { print(); }));
+  auto* buttons = printCancelRow(this, [this] { print(); });
+  if (parts_.display) {
+    auto* saveLedes = namedButton(QStringLiteral("Save As LEDES..."), QStringLiteral("SaveAsLedesButton"), this);
+    connect(saveLedes, &QPushButton::clicked, this, [this] { saveAsLedes(); });
+    buttons->insertWidget(1, saveLedes);  // beside Print
+    chooseLedesFile_ = [this](const QString& suggested) {
+      return QFileDialog::getSaveFileName(this, QStringLiteral("Save As LEDES"), suggested,
+                                          QStringLiteral("LEDES files (*.txt);;All files (*)"));
+    };
+  }
+  layout->addLayout(buttons);
+}
+
+// The choice a final run has: its LEDES files in a folder, the box enabled while it is ticked.
+QLayout* StatementRunForm::ledesFolderRow() {
+  ledes_ = new QCheckBox(QStringLiteral("Also save &LEDES files to..."), this);
+  ledes_->setObjectName(QStringLiteral("LedesCheckBox"));
+  ledesFolder_ = new QLineEdit(this);
+  ledesFolder_->setObjectName(QStringLiteral("LedesFolderEdit"));
+  ledesFolder_->setEnabled(false);
+  auto* browse = namedButton(QStringLiteral("Browse..."), QStringLiteral("LedesBrowseButton"), this);
+  browse->setAutoDefault(false);
+  browse->setEnabled(false);
+  connect(ledes_, &QCheckBox::toggled, ledesFolder_, &QWidget::setEnabled);
+  connect(ledes_, &QCheckBox::toggled, browse, &QWidget::setEnabled);
+  connect(browse, &QPushButton::clicked, this, [this] {
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Save LEDES Files To"),
+                                                             ledesFolder_->text());
+    if (!chosen.isEmpty()) ledesFolder_->setText(QDir::toNativeSeparators(chosen));
+  });
+  auto* row = new QHBoxLayout;
+  row->addWidget(ledes_);
+  row->addWidget(ledesFolder_, 1);
+  row->addWidget(browse);
+  return row;
+}
+
+void StatementRunForm::saveAsLedes() {
+  std::optional<interchange::LedesFile> file;
+  const auto date = date_->date();
+  interchange::LedesRequest request;
+  request.client = choice();
+  request.period = services().session.billingPeriod;
+  request.statementDate = {date.year(), date.month(), date.day()};
+  act([&] {
+    dialog::Outcome outcome;
+    file = interchange::clientLedes(folder(), request, outcome);
+    return outcome;
+  });
+  if (!file) return;
+  const QString chosen = chooseLedesFile_(QString::fromStdString(request.client) + QStringLiteral("-DRAFT.txt"));
+  if (chosen.isEmpty()) return;
+  act([&] {
+    store::writeFileWhole(platform::toPath(chosen), file->text);
+    dialog::Outcome outcome;
+    outcome.information(interchange::kLedesSaved);
+    return outcome;
+  });
 }
 
 bool StatementRunForm::reload() {
@@ -132,6 +197,7 @@ statements::RunOptions StatementRunForm::runOptions(document::SinkKind sink) {
   options.statementDate = {date.year(), date.month(), date.day()};
   options.sink = sink;
   options.progress = [this](int value) { showProgress(value); };
+  if (ledes_ && ledes_->isChecked()) options.ledesFolder = platform::toPath(ledesFolder_->text());
   return options;
 }
 

@@ -9,8 +9,10 @@
 #include "core/statements/statement_run.h"
 #include "ui/common/vrk_dialog.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 
@@ -18,7 +20,9 @@ namespace vrk::ui {
 
 // What the run dialogs share: the title label, an optional client code or client group box, the
 // statement date (today on every opening), the progress bar, an optional Display button with the
-// text box it fills, and the Print and Cancel buttons.
+// text box it fills, and the Print and Cancel buttons. Final runs have an "Also save LEDES files
+// to…" choice with its folder box (kept between openings); the one-client dialog a Save As LEDES…
+// button beside Print.
 class StatementRunForm : public VrkDialog {
   Q_OBJECT
 
@@ -30,6 +34,10 @@ class StatementRunForm : public VrkDialog {
   int exec() override;
   // Closes the dialog and empties its lists and its text box.
   void done(int result) override;
+  // Where Save As LEDES… asks for the file (the suggested name given); an empty answer cancels.
+  // A file dialog unless tests set another.
+  using FileChooser = std::function<QString(const QString& suggested)>;
+  void setLedesFileChooser(FileChooser chooser) { chooseLedesFile_ = std::move(chooser); }
 
  protected:
   enum class Choice { None, ClientCode, ClientGroup };
@@ -58,8 +66,13 @@ class StatementRunForm : public VrkDialog {
  private:
   statements::RunOptions runOptions(document::SinkKind sink);
   void showProgress(int value);
+  QLayout* ledesFolderRow();
+  void saveAsLedes();
 
   Parts parts_;
+  FileChooser chooseLedesFile_;
+  QCheckBox* ledes_ = nullptr;
+  QLineEdit* ledesFolder_ = nullptr;
   QComboBox* choice_ = nullptr;
   QDateEdit* date_;
   QProgressBar* progress_;

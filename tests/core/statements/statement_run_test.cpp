@@ -211,13 +211,21 @@ TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBoth
     return std::filesystem::exists(f) ? test::snapshot(f) : test::Snapshot{};
   };
 
+  // The LEDES files of the run are there only when it was saved, never half or under another name.
+  const test::TempFolder ledes;
+  const auto ledesFiles = [&] { return std::distance(std::filesystem::directory_iterator(ledes.path()), {}); };
   int points = 0;
   RunOptions counting = options();
   counting.faultHook = [&](const std::string&) { ++points; };
-  runGroup(folder, "A", true, settings, counting);
+  counting.ledesFolder = ledes.path();
+  const auto saved = runGroup(folder, "A", true, settings, counting);
   const auto afterCurrent = state(folder);
   const auto afterNext = state(next());
   ASSERT_GT(points, 10);
+  ASSERT_EQ(saved.ledesFiles.size(), 2U);
+  EXPECT_EQ(ledesFiles(), 2);
+  std::filesystem::remove_all(ledes.path());
+  std::filesystem::create_directory(ledes.path());
 
   for (int crashAt = 1; crashAt <= points; ++crashAt) {
     SCOPED_TRACE(crashAt);
@@ -229,7 +237,9 @@ TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBoth
     crashing.faultHook = [&](const std::string&) {
       if (++seen == crashAt) throw Crash{};
     };
+    crashing.ledesFolder = ledes.path();
     EXPECT_THROW(runGroup(folder, "A", true, settings, crashing), Crash);
+    EXPECT_EQ(ledesFiles(), 0);
     // Open the next folder first on odd points, the current one first on even ones.
     if (crashAt % 2) store::Transaction{next()};
     store::Transaction{folder};
