@@ -21,7 +21,7 @@ fi
 
 office="tests/data/sample-office/VRK DATA FILES/072001"
 seeds="build-fuzz/seeds"
-rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder,csv,ledes} build-fuzz/findings
+rm -rf "$seeds" && mkdir -p "$seeds"/{text_list,journal,records,dates,counts,folder,csv,ledes,seal} build-fuzz/findings
 cp "$office"/ClientCodes.Dat "$office"/AttorneyInitials.Dat "$office"/ClientGroups.Dat "$seeds/text_list/"
 printf '\001' | cat - "$office/MatterData.Dat" | head -c 229 >"$seeds/records/matter"
 printf '\000' | cat - "$office/ClientData.Dat" | head -c 397 >"$seeds/records/client"
@@ -42,6 +42,9 @@ printf 'LEDES1998B[]\n%s\n%s\n%s\n' "$ledes_names" \
   >"$seeds/ledes/credit"
 for pick in '\000' '\252' '\377'; do printf "$pick" | cat - "$office/Dimensions.Dat" >"$seeds/counts/$(printf "$pick" | od -An -tx1 | tr -d ' ')"; done
 printf '\200' >"$seeds/counts/missing"
+printf 'PERIOD SEAL 072001\r\n%s  11  ClientCodes.Dat\r\n%s  300  TimeRecordData.Dat\r\n' \
+  "$(printf 'ACME\r\nZED\r\n' | sha256sum | cut -c1-64)" "$(head -c 300 /dev/zero | tr '\0' '\7' | sha256sum | cut -c1-64)" \
+  >"$seeds/seal/holds"
 pack() { local said; said="$(build-fuzz/fuzz/fuzz_folder "$@" 2>&1)" || { echo "$said" >&2; exit 1; }; }
 # The whole-folder target's parts (see fuzz/fuzz_folder.cpp) one by one over the sample office, and
 # every part over it, over the same office with a final run cut short, and over the activity office.
@@ -51,7 +54,7 @@ pack --pack-interrupted "$office" "$seeds/folder/sample-interrupted"
 pack --pack "tests/data/activity-office/VRK DATA FILES" "$seeds/folder/activity"
 
 total=0
-for name in text_list journal records dates counts folder csv ledes; do
+for name in text_list journal records dates counts folder csv ledes seal; do
   log="build-fuzz/fuzz_$name.log"
   if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix=build-fuzz/findings/"$name"- "$seeds/$name" >"$log" 2>&1; then

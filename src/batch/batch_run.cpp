@@ -9,6 +9,7 @@
 #include "batch/context.h"
 #include "batch/help_text.h"
 #include "batch/registry.h"
+#include "batch/verify_command.h"
 #include "core/document/document.h"
 #include "core/interchange/record_export.h"
 #include "core/interchange/import_dialog.h"
@@ -16,6 +17,7 @@
 #include "core/interchange/ledes_export.h"
 #include "core/rules/input_rules.h"
 #include "core/shell/guards.h"
+#include "core/statements/final_archive.h"
 #include "core/store/file_io.h"
 #include "core/store/outside_files.h"
 #include "core/store/store_error.h"
@@ -166,7 +168,23 @@ int doAction(const CommandLine& line, Context& context, std::ostream& out, std::
   return ok ? kExitOk : kExitRefused;
 }
 
+// print final-statements group=G --out FILE: the PDF file a final run kept, copied byte for byte.
+int reprintFinalStatements(const CommandLine& line, Context& context, std::ostream& out) {
+  if (line.fields.size() != 1 || line.fields.front().first != "group" || line.out.empty() || line.screen)
+    throw UsageError("print final-statements needs group=G and --out FILE, and nothing else");
+  const std::string group = rules::capitals(text::cp1252FromUtf8(line.fields.front().second));
+  if (!rules::isClientGroup(group)) throw UsageError("print final-statements: " + group + " is not a client group");
+  const auto archive = statements::readArchive(context.folder(), group);
+  if (!archive) {
+    out << "[information]\n" << shown(statements::kGroupNotArchived) << "\nREFUSED\n";
+    return kExitRefused;
+  }
+  store::writeFileWhole(line.out, *archive);
+  return kExitOk;
+}
+
 int printDocument(const CommandLine& line, Context& context, std::ostream& out, std::ostream& err) {
+  if (line.name == "final-statements") return reprintFinalStatements(line, context, out);
   const DocumentAction* action = registry().document(line.name);
   if (!action) throw UsageError("unknown document " + line.name + " (see vrk-batch help)");
   checkFields(action->signature, line.fields);
@@ -303,6 +321,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     Context context = makeContext(line);
     if (line.verb == "check-ledes") return checkLedesFile(line, out);
+    if (line.verb == "verify") {
+      // The folder's parent is the data directory; a usage error when none is known.
+      return verifyPeriods(context.folder().parent_path(), line.all ? std::string() : context.period, line.all, out);
+    }
     if (line.verb == "import") return importFile(line, context, out);
     if (line.verb == "export") return exportFile(line, context, out);
     return line.verb == "do" ? doAction(line, context, out, err) : printDocument(line, context, out, err);

@@ -25,6 +25,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       line.out = value("--out");
     } else if (arg == "--ledes") {
       line.ledes = value("--ledes");
+    } else if (arg == "--all") {
+      line.all = true;
     } else if (arg == "--yes" || arg == "--no") {
       line.answer = arg == "--yes";
     } else if (arg == "--screen") {
@@ -38,10 +40,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   if (words.empty()) throw UsageError("missing verb: do, print, import, export or help");
   line.verb = words[0];
   if (line.verb != "do" && line.verb != "print" && line.verb != "import" && line.verb != "export" &&
-      line.verb != "check-ledes" && line.verb != "help")
-    throw UsageError("unknown verb " + line.verb + " (do, print, import, export, check-ledes or help)");
+      line.verb != "check-ledes" && line.verb != "verify" && line.verb != "help")
+    throw UsageError("unknown verb " + line.verb + " (do, print, import, export, check-ledes, verify or help)");
+  if (line.all && line.verb != "verify") throw UsageError("--all goes with verify");
   std::size_t next = 1;
-  if (line.verb != "help") {
+  if (line.verb == "verify" && words.size() > 1) throw UsageError("verify takes --period MMYYYY or --all, nothing else");
+  if (line.verb != "help" && line.verb != "verify") {
     if (words.size() < 2)
       throw UsageError(line.verb + (line.verb == "import"   ? " needs the kind of records: time, cost-credit or payment"
                                     : line.verb == "export" ? " needs what to export: time, cost-credit, payment, "

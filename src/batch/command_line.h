@@ -16,13 +16,14 @@ struct CommandLine {
   std::string settingsFile;  // --settings
   std::string period;        // --period MMYYYY
   std::string today;         // --today MM/DD/YYYY
-  std::string verb;          // do, print, import, export or help
+  std::string verb;          // do, print, import, export, check-ledes, verify or help
   std::string name;          // the action or document; for import and export the kind
   Fields fields;
   std::optional<bool> answer;  // --yes / --no
   bool screen = false;         // --screen
   std::string out;             // --out FILE
   std::string ledes;           // --ledes DIR (final statements)
+  bool all = false;            // --all (verify)
 };
 
 // Raised for a command line that cannot be understood; what() says why.

@@ -21,7 +21,11 @@ const char* const kImportNote =
     "of client=CODE, or of every client of group=G, as LEDES 1998B invoices, one per matter,\n"
     "numbered DRAFT; do final-statements --ledes DIR saves the numbered invoices of a final run.\n"
     "FILE - is standard output.\n"
-    "check-ledes lists every problem of a LEDES 1998B file with its line number.\n";
+    "check-ledes lists every problem of a LEDES 1998B file with its line number.\n"
+    "print final-statements copies the PDF file a final run of the group kept of what it printed.\n"
+    "verify checks a closed billing period (the current one, --period MMYYYY, or with --all every\n"
+    "sealed one) against the seal its last final run wrote, listing each changed, missing or added\n"
+    "data file; exit status 0 when every seal holds, 1 otherwise.\n";
 
 void printSignature(std::ostream& out, const Signature& signature) {
   out << "  " << signature.name;
@@ -63,10 +67,12 @@ const char* const kUsage =
     "usage: vrk-batch [--data-dir DIR] [--settings FILE] [--period MMYYYY] [--today MM/DD/YYYY]\n"
     "                 do ACTION [name=value ...] [--yes | --no] [--out FILE] [--ledes DIR]\n"
     "                 print DOCUMENT [name=value ...] [--screen] [--out FILE]\n"
+    "                 print final-statements group=G --out FILE\n"
     "                 import time|cost-credit|payment FILE.csv\n"
     "                 export time|cost-credit|payment|clients|matters FILE.csv\n"
     "                 export ledes client=CODE | group=G [statement-date=MM/DD/YYYY] FILE\n"
     "                 check-ledes FILE\n"
+    "                 verify [--period MMYYYY | --all]\n"
     "                 help\n";
 
 void printHelp(std::ostream& out) {

@@ -1,16 +1,23 @@
 #include "platform/document_printer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QHashSeed>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
+#include "core/store/store_error.h"
 #include "platform/document_fonts.h"
+#include "platform/gui_application.h"
 #include "platform/text_codec.h"
 
 namespace vrk::platform {
@@ -146,6 +153,33 @@ QString printDocumentToPdf(const Document& document, const QString& pdfPath, con
       QPageSize(QPageSize::Letter), QPageLayout::Portrait,
       QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints), QPageLayout::Point));
   return printDocument(document, printer, options);
+}
+
+std::string documentPdfBytes(const Document& document, const store::CalendarDate& dated,
+                             const PrintOptions& options) {
+  ensureGuiApplication();
+  // The PDF writer keeps its fonts in a hash: with the process's random hash seed their order in
+  // the file, and so its bytes, would change from run to run.
+  QHashSeed::setDeterministicGlobalSeed();
+  const QTemporaryDir scratch;
+  const QString path = scratch.filePath(QStringLiteral("document.pdf"));
+  const QString problem = scratch.isValid() ? printDocumentToPdf(document, path, options)
+                                            : QStringLiteral("No temporary folder can be made");
+  QFile file(path);
+  if (!problem.isEmpty() || !file.open(QIODevice::ReadOnly))
+    throw store::StoreError(QDir::tempPath().toStdString(),
+                            "The PDF copy of the statements cannot be made" +
+                                (problem.isEmpty() ? std::string() : " (" + problem.toStdString() + ")"));
+  QByteArray bytes = file.readAll();
+  // "/CreationDate (D:YYYYMMDDHHMMSSZ)": the same length replaced, so every offset stays right.
+  const QByteArray key("/CreationDate (D:");
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%04d%02d%02d000000", dated.year, dated.month, dated.day);
+  const QByteArray date(digits);
+  const qsizetype at = bytes.indexOf(key);
+  if (at >= 0 && date.size() == 14 && bytes.size() >= at + key.size() + 15 && bytes[at + key.size() + 14] == 'Z')
+    bytes.replace(at + key.size(), 14, date);
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 }  // namespace vrk::platform

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "core/document/document.h"
+#include "core/store/dates.h"
 
 class QPrinter;
 
@@ -32,5 +34,11 @@ QString printDocument(const document::Document& document, QPrinter& printer,
 // Prints to a PDF file through the same code (US Letter, a quarter inch margin all round).
 QString printDocumentToPdf(const document::Document& document, const QString& pdfPath,
                            const PrintOptions& options = {});
+
+// The bytes of the PDF file printDocumentToPdf() writes, for a file kept inside a save (a final
+// run's archive), its creation date set to `dated` (midnight, UTC) so that the same document always
+// gives the same bytes. store::StoreError when it cannot be made.
+std::string documentPdfBytes(const document::Document& document, const store::CalendarDate& dated,
+                             const PrintOptions& options = {});
 
 }  // namespace vrk::platform

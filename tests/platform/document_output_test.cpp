@@ -193,6 +193,14 @@ TEST_F(PrintedPdf, UsesAFixedPitchCourierAndArial) {
   EXPECT_TRUE(fonts.contains(arialFace.family().remove(QLatin1Char(' ')))) << fonts.toStdString();
 }
 
+// A final run's archive: the same document and date give the same bytes, dated as asked.
+TEST(DocumentPrinter, PdfBytesOfADocumentAreTheSameEveryTime) {
+  const std::string first = documentPdfBytes(threePageStatement(), {2001, 7, 31});
+  EXPECT_EQ(first.rfind("%PDF", 0), 0U);
+  EXPECT_NE(first.find("/CreationDate (D:20010731000000Z)"), std::string::npos);
+  EXPECT_EQ(documentPdfBytes(threePageStatement(), {2001, 7, 31}), first);
+}
+
 TEST(DocumentPrinter, APrintThatCannotStartGivesAMessage) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("missing-folder/out.pdf"));

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/closing/period_seal.h"
 #include "core/shell/guards.h"
 #include "core/shell/start_up.h"
+#include "core/store/transaction.h"
 #include "support/temp_folder.h"
 #include "ui/common/directory_tree.h"
 #include "ui/common/message_boxes.h"
@@ -158,6 +160,25 @@ class ShellTest : public QObject {
     app.mainWindow()->findChild<QPushButton*>(QStringLiteral("ExitButton"))->setFocus();
     QTest::keyClick(app.mainWindow(), Qt::Key_A, Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("AddANewAttorneyButton"));
+  }
+
+  // A sealed month whose files changed is said once when it opens, not again on every tab.
+  void aChangedClosedMonthIsSaidOnceOnOpening() {
+    test::TempFolder data;
+    const auto folder = test::copySampleOffice(data.path());
+    {
+      store::Transaction tx(folder);
+      closing::stageSeal(tx);
+      tx.commit();
+    }
+    test::writeFile(folder / "Notes.Dat", "added later");
+    services_.session.dataFilesPath = data.path().string() + "/";
+    services_.session.billingPeriod = "072001";
+    Application app(services_.app);
+    for (const int tab : {1, 2, 0}) app.mainWindow()->tabs()->setCurrentIndex(tab);
+    QCOMPARE(messages_.size(), size_t{1});
+    QCOMPARE(messages_[0].kind, dialog::MessageKind::Warning);
+    QCOMPARE(messages_[0].text, std::string(closing::kSealBrokenWarning));
   }
 
  private:

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScopeGuard>
@@ -17,6 +18,7 @@
 
 #include "core/interchange/ledes_export.h"
 #include "core/services/settings_store.h"
+#include "core/statements/final_archive.h"
 #include "core/statements/statement_run.h"
 #include "support/temp_folder.h"
 #include "ui/common/message_boxes.h"
@@ -24,6 +26,7 @@
 #include "ui/modal_driver.h"
 #include "ui/shell/application.h"
 #include "ui/shell/clients_form.h"
+#include "ui/statements/reprint_form.h"
 #include "ui/statements/statement_run_forms.h"
 #include "ui/office_test.h"
 #include "ui/pdf_text.h"
@@ -238,6 +241,34 @@ class StatementRunDialogsTest : public test::OfficeTest {
       QVERIFY(fs::exists(ledes / "7-ACME.txt"));
       QVERIFY(fs::exists(ledes / "8-BETA1.txt"));
     }
+  }
+
+  // File > Reprint Final Statements… lists what the final runs kept and prints it byte for byte.
+  void reprintPrintsTheKeptFinalRunAsItWasSaved() {
+    TReprintFinalStatementsForm reprint(services_.app);
+    QVERIFY(!reprint.reload());
+    QCOMPARE(said(seen_), QStringList{says(dialog::MessageKind::Information, statements::kNoArchivedRuns)});
+    const auto printed = *folder_ / "printed.pdf";
+    services_.printer.useFile(QString::fromStdString(printed.string()));
+    for (const char* group : {"B", "A"}) {
+      TPrintFinalStatementsForAClientGroupForm run(services_.app);
+      QVERIFY(run.reload());
+      typeAndLeave(combo(run, "ClientGroupComboBox"), q(group));
+      click(run, "PrintButton");
+    }
+    seen_.clear();
+    QVERIFY(reprint.reload());
+    reprint.show();
+    auto* list = child<QListWidget>(reprint, "FinalRunsList");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), q("Final Statements Group A"));  // client group list order
+    list->setCurrentRow(1);
+    const auto again = *folder_ / "again.pdf";
+    services_.printer.useFile(QString::fromStdString(again.string()));
+    click(reprint, "PrintButton");
+    QVERIFY(seen_.empty());
+    QCOMPARE(test::readFile(again), test::readFile(period_ / "Final Statements Group B.pdf"));
+    QVERIFY(!reprint.isVisible());
   }
 
   // One office through a month's runs: each step's boxes, whether the dialog stays open, whether

@@ -7,6 +7,7 @@
 #include "batch/registry.h"
 #include "core/rules/input_rules.h"
 #include "core/statements/statement_run.h"
+#include "platform/document_printer.h"
 
 namespace vrk::batch {
 namespace {
@@ -19,6 +20,9 @@ statements::RunOptions runOptions(const Context& context, const FieldValues& fie
   options.sink = sink;
   options.output = context.pages;
   options.ledesFolder = context.ledesFolder;
+  options.archive = [date = options.statementDate](const document::Document& printed) {
+    return platform::documentPdfBytes(printed, date);
+  };
   return options;
 }
 

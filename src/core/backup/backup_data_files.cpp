@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/backup/backup_location.h"
+#include "core/backup/copy_check.h"
 #include "core/text/cp1252.h"
 
 namespace vrk::backup {
@@ -50,13 +51,14 @@ dialog::Outcome BackupDataFiles::save(const std::string& selectedDirectory, dial
   outcome.closing = dialog::Closing::Ok;
   if (overwrite && !dialog::ask(outcome, prompter, kOverwriteExistingBackupFiles)) return outcome;
 
-  const services::CopyResult copied = copyWithSteps(copier_, data, target, steps);
-  if (!copied.ok) {
-    outcome.error(std::string(kBackupFailed) + "\r\n" + text::cp1252FromUtf8(copied.error));
+  const CheckedCopy copy = copyWithSteps(copier_, data, target, steps);
+  if (!copy.ok()) {
+    outcome.error(copy.differing ? backupCopyDiffers(*copy.differing)
+                                 : std::string(kBackupFailed) + "\r\n" + text::cp1252FromUtf8(copy.copied.error));
     outcome.closing = dialog::Closing::Stay;
     return outcome;
   }
-  outcome.information(std::string(kBackupComplete) + "\r\n" + copiedCounts(copied, kCopiedTo) + "\r\n" +
+  outcome.information(std::string(kBackupComplete) + "\r\n" + copiedCounts(copy.copied, kCopiedTo) + "\r\n" +
                       shownPath(target));
   return outcome;
 }

@@ -28,8 +28,9 @@ class BackupDataFiles {
   // EXISTING BACKUP FILES?"), or into the selected folder when that is a backup folder itself
   // (after the same question). The selected directory becomes `BackupDataFilesPath`. Closes
   // with OK after the copy (saying what was copied where) or after No; stays open with an error
-  // when the directory is missing or inside the data directory, or when the copy fails. Settings
-  // that cannot be written raise store::StoreError.
+  // when the directory is missing or inside the data directory, when the copy fails, or when a
+  // copied file is not equal to its original (backupCopyDiffers(), copy_check.h). Settings that
+  // cannot be written raise store::StoreError.
   dialog::Outcome save(const std::string& selectedDirectory, dialog::Prompter& prompter,
                        const CopySteps& steps = {});
 

@@ -1,12 +1,13 @@
 #include "core/backup/copy_steps.h"
 
+#include "core/backup/copy_check.h"
 #include "core/store/store_error.h"
 #include "core/store/transaction.h"
 
 namespace vrk::backup {
 
-services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
-                                   const std::filesystem::path& target, const CopySteps& steps) {
+CheckedCopy copyWithSteps(services::FolderCopier& copier, const std::filesystem::path& source,
+                          const std::filesystem::path& target, const CopySteps& steps) {
   if (steps) steps(kCopyStarted);
   // A save that a crash interrupted is finished (or discarded) on both sides first: the copy then
   // holds whole saves only, and no journal is left to be replayed over the copied files later.
@@ -14,7 +15,7 @@ services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::fi
     store::recoverFolders(source);
     store::recoverFolders(target);
   } catch (const store::StoreError& error) {
-    return {false, error.what()};
+    return {{false, error.what()}, std::nullopt};
   }
   services::FolderCopier::Progress advance;
   if (steps) {
@@ -25,8 +26,13 @@ services::CopyResult copyWithSteps(services::FolderCopier& copier, const std::fi
       steps(halfDone ? kCopyHalfDone : kCopyStarted);
     };
   }
-  services::CopyResult result = copier.copyTo(source, target, advance);
-  if (result.ok && steps) steps(kCopyDone);
+  CheckedCopy result{copier.copyTo(source, target, advance), std::nullopt};
+  if (!result.copied.ok) return result;
+  // A copy is only as good as its bytes: each file is read back and compared with its original.
+  std::function<void()> checking;
+  if (steps) checking = [&steps] { steps(kCopyHalfDone); };
+  result.differing = firstDifferingCopy(source, target, checking);
+  if (result.ok() && steps) steps(kCopyDone);
   return result;
 }
 

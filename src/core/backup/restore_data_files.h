@@ -30,8 +30,10 @@ class RestoreDataFiles {
   // replaced, others kept) and becomes `BackupDataFilesPath`; the dialog closes with OK, saying
   // what was copied. First an existing data directory is copied whole beside itself, under
   // kKeptBeforeRestore and the clock's date and time (its steps are all kCopyStarted); when that
-  // copy fails the restore stops, the data directory as it was. Any other name, a missing
-  // directory, the data directory itself or a failed copy keeps the dialog open with an error.
+  // copy fails, or a file of it is not equal to its original, the restore stops, the data
+  // directory as it was. Any other name, a missing directory, the data directory itself, a failed
+  // copy or a restored file not equal to the backup's (restoredCopyDiffers(), copy_check.h, then
+  // where the data files as they were are kept) keeps the dialog open with an error.
   // Settings that cannot be written raise store::StoreError.
   dialog::Outcome restore(const std::string& selectedDirectory, dialog::Prompter& prompter,
                           const CopySteps& steps = {});

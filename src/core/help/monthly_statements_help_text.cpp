@@ -73,6 +73,33 @@ YOU WANT TO CONTINUE WITH THIS OPERATION? Such changes are not carried into the 
 The billing activity and attorney activity reports of the whole month can now be shown on
 the Reports tab.
 
+LEDES FILES --
+Clients who pay through an electronic billing system need their invoices as LEDES 1998B
+files. In "Display/Print A Draft Statement For A Client", "Save As LEDES..." saves the typed
+client's draft statement as such a file, with the invoice number DRAFT. In the final
+statement windows, tick "Also save LEDES files to..." and choose a folder: the final run then
+saves one file per statement with an invoice number, named by the invoice number and the
+client code, such as 1001-ACME.txt. The files appear only when the final statements were
+saved; a file of the same name already in the folder stops the run before it saves anything.
+
+REPRINTING FINAL STATEMENTS --
+Every final run keeps what it printed, statements and activity reports, as a PDF file in the
+billing period's folder: Final Statements Group A.pdf for client group A. When a printout is
+lost or jammed, "Reprint Final Statements..." in the File menu lists the final runs kept for
+the current billing period: "Print" prints the chosen one again exactly as it was, invoice
+numbers included, and "Open" shows it in the computer's PDF viewer.
+
+CLOSED MONTHS --
+When the last client group of a month gets its final statements, the month is closed: the
+final run writes a seal, the file Period Seal.txt in the month's folder, listing the size
+and a fingerprint (SHA-256) of every data file of the month. When you open a closed month
+whose files have changed since, the program says once THE FILES OF THIS CLOSED BILLING
+PERIOD HAVE CHANGED SINCE ITS FINAL STATEMENTS. Records of a closed month can still be
+changed; the seal only makes the change visible. The command-line tool checks seals without
+opening the program: vrk-batch verify checks the current billing period, vrk-batch verify
+--period 072001 the month named and vrk-batch verify --all every closed month, listing each
+changed, missing or added data file.
+
 MAILING LABELS --
 "Print Mailing Labels" prints the billing addresses on sheets of 1-1/3 by 4 inch labels,
 two across and seven down. Choose labels for all clients, only for clients with billing

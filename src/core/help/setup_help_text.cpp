@@ -100,7 +100,10 @@ data directory with those of the backup, and files that exist only in your data 
 stay. First, though, it copies your whole data directory as it is into a directory beside
 it named VRK DATA FILES before restore followed by the date and time, such as VRK DATA
 FILES before restore 2001-07-31 174502; if that copy fails, nothing is restored. Backup and
-restore end by saying how many files in how many folders were copied, and where. Make a
+restore end by saying how many files in how many folders were copied, and where. Before
+saying so, both compare every file copied with the one it was copied from, byte for byte;
+when a copy differs, for example on a failing drive, the program names the file (THE BACKUP
+COPY OF name DIFFERS FROM THE ORIGINAL) instead, and the backup must be made again. Make a
 backup at least after each month's final statements.
 
 HELP AND EXIT --

@@ -5,10 +5,12 @@
 
 #include "core/clients/client_book.h"
 #include "core/clients/client_record.h"
+#include "core/closing/period_seal.h"
 #include "core/interchange/ledes_export.h"
 #include "core/rules/input_rules.h"
 #include "core/statements/activity_files.h"
 #include "core/statements/activity_reports.h"
+#include "core/statements/final_archive.h"
 #include "core/statements/next_period.h"
 #include "core/statements/roll_forward.h"
 #include "core/statements/run_records.h"
@@ -128,12 +130,16 @@ class Run {
     if (final_) {
       stageActivityFiles(tx_, source_->attorneys().initials, next_->earlierInitials(), activity);
       stageFinishedGroup(tx_, group);
+      if (options_.archive) tx_.writeWhole(archiveName(group), options_.archive(archived_));
+      archived_ = {};
     }
   }
 
-  // Both folders' changes as one save; then the LEDES files get their names.
+  // Both folders' changes as one save, sealed when every group is final; then the LEDES files get
+  // their names.
   void commit() {
     if (!final_) return;
+    if (everyGroupFinal()) closing::stageSeal(tx_);  // the last change staged: it sees all the others
     store::commitTogether(next_->transactionInFolder(), tx_);
     if (!ledes_) return;
     try {
@@ -154,8 +160,19 @@ class Run {
   }
 
  private:
-  // The last part is held back until the next one arrives or the run finishes.
+  bool everyGroupFinal() const {
+    const auto finished = loadFinishedGroups(tx_);
+    const auto groups = groupList(tx_);
+    return std::all_of(groups.begin(), groups.end(), [&](const std::string& group) { return contains(finished, group); });
+  }
+
+  // The last part is held back until the next one arrives or the run finishes; a final run keeps a
+  // copy of its group's parts for the archive.
   void deliver(document::Document part) {
+    if (final_ && options_.archive) {
+      archived_.lines.insert(archived_.lines.end(), part.lines.begin(), part.lines.end());
+      if (part.pointSize) archived_.pointSize = part.pointSize;
+    }
     flush();
     held_ = std::move(part);
   }
@@ -212,6 +229,7 @@ class Run {
   std::optional<store::PendingFiles> ledes_;
   RunResult result_;
   document::Document held_;
+  document::Document archived_;  // the current group's printout, for the archive
 };
 
 // A final run stops before anything is computed when the next invoice number is not usable; a

@@ -3,8 +3,9 @@
 //
 // A run checks its boxes, computes and lays out every statement first and, in a final run, stages
 // every change (the next billing period's folder, the current period's finished-groups and activity
-// files) and commits them as one save across both folders; only then does the caller print the
-// document. Drafts change nothing.
+// files, the archive of what it prints and, once every group is final, the period's seal) and
+// commits them as one save across both folders; only then does the caller print the document.
+// Drafts change nothing.
 #pragma once
 
 #include <filesystem>
@@ -62,6 +63,10 @@ struct RunOptions {
   // and billed items, named by interchange::ledesFileName(). The files are written before the
   // save and named once it stands, so they exist only when the run was saved. Empty: none.
   std::filesystem::path ledesFolder;
+  // A final run: renders what it prints of one client group (its statements and activity reports)
+  // as the PDF file kept in the folder under archiveName(group) (final_archive.h), saved with the
+  // run. Empty: no archive (a build without a PDF writer).
+  std::function<std::string(const document::Document&)> archive;
 };
 
 struct RunResult {

@@ -6,10 +6,14 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 
 #include "core/document/output_file_name.h"
+#include "core/store/file_io.h"
+#include "core/store/outside_files.h"
+#include "core/store/store_error.h"
 #include "platform/text_codec.h"
 #include "ui/common/message_boxes.h"
 
@@ -20,6 +24,9 @@ QString askWithSaveDialog(QWidget* parent, const QString& suggestedPath) {
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As PDF"), suggestedPath,
                                       QStringLiteral("PDF files (*.pdf)"));
 }
+
+// How long the system's print queue may take to accept a file.
+constexpr int kPrintQueueWaitMs = 30000;
 
 }  // namespace
 
@@ -65,17 +72,28 @@ QString PrinterChoice::suggestedPath(QWidget* parent, const platform::PrintOptio
   return QDir(folder).filePath(name);
 }
 
+QString PrinterChoice::outputFile(QWidget* parent, const platform::PrintOptions& options) {
+  if (!fixedFile_.isEmpty()) return fixedFile_;
+  QString path = askFile_(parent, suggestedPath(parent, options));
+  if (path.isEmpty()) return path;  // cancelled: nothing printed, nothing to say
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  settings_.writeString(kLastPdfFolder, QFileInfo(path).absolutePath().toStdString());
+  return path;
+}
+
+void PrinterChoice::reportWhere(bool toFile) {
+  if (!report_) return;
+  report_(toFile ? QStringLiteral("The PDF file was written to %1")
+                       .arg(QDir::toNativeSeparators(QFileInfo(printer_->outputFileName()).absoluteFilePath()))
+                 : QStringLiteral("The document was sent to the printer %1").arg(printer_->printerName()));
+}
+
 bool PrinterChoice::print(QWidget* parent, const document::Document& document,
                           const platform::PrintOptions& options) {
   const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
   if (toFile) {
-    QString path = fixedFile_;
-    if (path.isEmpty()) {
-      path = askFile_(parent, suggestedPath(parent, options));
-      if (path.isEmpty()) return false;  // cancelled: nothing printed, nothing to say
-      if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-      settings_.writeString(kLastPdfFolder, QFileInfo(path).absolutePath().toStdString());
-    }
+    const QString path = outputFile(parent, options);
+    if (path.isEmpty()) return false;
     printer_->setOutputFileName(path);
   }
 
@@ -86,11 +104,37 @@ bool PrinterChoice::print(QWidget* parent, const document::Document& document,
     showMessage(parent, {dialog::MessageKind::Error, platform::toStored(problem)});
     return false;
   }
-  if (report_) {
-    report_(toFile ? QStringLiteral("The PDF file was written to %1")
-                         .arg(QDir::toNativeSeparators(QFileInfo(printer_->outputFileName()).absoluteFilePath()))
-                   : QStringLiteral("The document was sent to the printer %1").arg(printer_->printerName()));
+  reportWhere(toFile);
+  return true;
+}
+
+bool PrinterChoice::printPdfFile(QWidget* parent, const QString& pdfFile, const platform::PrintOptions& options) {
+  const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
+  QString problem;
+  if (toFile) {
+    const QString path = outputFile(parent, options);
+    if (path.isEmpty()) return false;
+    printer_->setOutputFileName(path);
+    try {
+      store::writeFileWhole(platform::toPath(path), store::io::readWhole(platform::toPath(pdfFile), 1ULL << 30));
+    } catch (const std::exception& error) {
+      problem = QString::fromStdString(store::errorText(error));
+    }
+  } else {
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), {QStringLiteral("-d"), printer_->printerName(), QStringLiteral("-t"),
+                                    options.title.isEmpty() ? options.jobName : options.title, pdfFile});
+    if (!lp.waitForFinished(kPrintQueueWaitMs) || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
+      const QString said = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+      problem = QStringLiteral("The file could not be sent to the printer %1 (%2).")
+                    .arg(printer_->printerName(), said.isEmpty() ? lp.errorString() : said);
+    }
   }
+  if (!problem.isEmpty()) {
+    showMessage(parent, {dialog::MessageKind::Error, platform::toStored(problem)});
+    return false;
+  }
+  reportWhere(toFile);
   return true;
 }
 

@@ -44,10 +44,18 @@ class PrinterChoice {
   // failed (an error box has then been shown).
   bool print(QWidget* parent, const document::Document& document, const platform::PrintOptions& options = {});
 
+  // Prints a PDF file as it is (a final run's archive): to the PDF output, a byte-for-byte copy
+  // at the file asked for as print() asks; to a printer, through the system's print queue (`lp`).
+  // Returns false when the user cancelled or printing failed (an error box has then been shown).
+  bool printPdfFile(QWidget* parent, const QString& pdfFile, const platform::PrintOptions& options);
+
   QPrinter& printer() { return *printer_; }
 
  private:
   QString suggestedPath(QWidget* parent, const platform::PrintOptions& options) const;
+  // The PDF file the output goes to, asked for unless fixed; empty when the user cancelled.
+  QString outputFile(QWidget* parent, const platform::PrintOptions& options);
+  void reportWhere(bool toFile);
 
   services::SettingsStore& settings_;
   const services::Clock& clock_;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "core/closing/period_seal.h"
 #include "core/help/help_pages.h"
 #include "core/shell/about.h"
 #include "core/shell/guards.h"
@@ -18,6 +19,7 @@
 #include "ui/common/printer_choice.h"
 #include "ui/help/help_page_forms.h"
 #include "ui/interchange/import_records_form.h"
+#include "ui/statements/reprint_form.h"
 #include "ui/shell/billing_period_query_box.h"
 #include "ui/shell/clients_form.h"
 #include "ui/shell/command_dialogs.h"
@@ -89,6 +91,7 @@ Application::Application(AppServices& services) : services_(services) {
   connect(main_.get(), &TClientsForm::backupRequested, this, &Application::showBackup);
   connect(main_.get(), &TClientsForm::restoreRequested, this, &Application::showRestore);
   connect(main_.get(), &TClientsForm::importRecordsRequested, this, &Application::showImportRecords);
+  connect(main_.get(), &TClientsForm::reprintRequested, this, &Application::showReprint);
   connect(main_.get(), &TClientsForm::helpRequested, this, &Application::showHelp);
   connect(main_.get(), &TClientsForm::aboutRequested, this, &Application::showAbout);
 }
@@ -149,6 +152,16 @@ void Application::openBillingPeriod() {
   const std::string problem = store::ensureBillingPeriodFolder(services_.session.folder());
   if (!problem.empty()) showMessage(main_.get(), {dialog::MessageKind::Error, problem});
   opening_->hide();
+  // A closed month whose files changed since its final statements: said once, when the period is
+  // first opened (a tab change opens it again without reading every file).
+  if (!problem.empty() || sealChecked_ == services_.session.billingPeriod) return;
+  sealChecked_ = services_.session.billingPeriod;
+  try {
+    if (closing::sealBroken(services_.session.folder()))
+      showMessage(main_.get(), {dialog::MessageKind::Warning, closing::kSealBrokenWarning});
+  } catch (const std::exception&) {
+    // The folder is in use or unreadable: the next command reports it.
+  }
 }
 
 void Application::changeBillingPeriod() {
@@ -196,6 +209,10 @@ void Application::showAbout() {
 }
 void Application::showBackup() { backup_->exec(); }
 void Application::showRestore() { restore_->exec(); }
+void Application::showReprint() {
+  TReprintFinalStatementsForm form(services_, main_.get());
+  form.exec();
+}
 void Application::showImportRecords() {
   TImportRecordsForm form(services_, main_.get());
   form.exec();

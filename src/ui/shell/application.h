@@ -64,6 +64,7 @@ class Application : public QObject {
   void showBackup();
   void showRestore();
   void showImportRecords();
+  void showReprint();
 
   AppServices& services_;
   std::unique_ptr<TOpeningForm> opening_;
@@ -76,6 +77,7 @@ class Application : public QObject {
   std::unique_ptr<TRestoreDataFilesForm> restore_;
   std::vector<std::unique_ptr<HelpPageForm>> helpPages_;  // in the order of the Help menu
   std::map<std::string, std::function<void(QWidget*)>> commandDialogs_;
+  std::string sealChecked_;  // the billing period whose seal was checked on opening
 };
 
 }  // namespace vrk::ui

@@ -106,6 +106,7 @@ TClientsForm::TClientsForm(QWidget* parent)
   file->addAction(QStringLiteral("       &Restore"), this, &TClientsForm::restoreRequested);
   file->addSeparator();
   file->addAction(QStringLiteral("       &Import Records..."), this, &TClientsForm::importRecordsRequested);
+  file->addAction(QStringLiteral("       Re&print Final Statements..."), this, &TClientsForm::reprintRequested);
   file->addSeparator();
   file->addAction(QStringLiteral("       E&xit"), this, &TClientsForm::endRequested);
   addHelpMenu(this, QStringLiteral("            &Help"), QStringLiteral("      "),

@@ -33,6 +33,7 @@ class TClientsForm : public QMainWindow {
   void backupRequested();
   void restoreRequested();
   void importRecordsRequested();
+  void reprintRequested();
   void helpRequested(int page);
   void aboutRequested();
 

@@ -19,6 +19,7 @@
 
 #include "core/interchange/ledes_export.h"
 #include "core/store/outside_files.h"
+#include "platform/document_printer.h"
 #include "platform/document_view.h"
 #include "platform/text_codec.h"
 #include "ui/clients/client_form_parts.h"
@@ -198,6 +199,11 @@ statements::RunOptions StatementRunForm::runOptions(document::SinkKind sink) {
   options.sink = sink;
   options.progress = [this](int value) { showProgress(value); };
   if (ledes_ && ledes_->isChecked()) options.ledesFolder = platform::toPath(ledesFolder_->text());
+  if (parts_.final) {
+    options.archive = [date = options.statementDate](const document::Document& printed) {
+      return platform::documentPdfBytes(printed, date);
+    };
+  }
   return options;
 }
 

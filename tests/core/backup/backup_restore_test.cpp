@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/backup/backup_data_files.h"
 #include "core/backup/backup_location.h"
+#include "core/backup/copy_check.h"
 #include "core/backup/restore_data_files.h"
 #include "core/store/transaction.h"
 #include "support/temp_folder.h"
@@ -21,7 +24,8 @@ using dialog::MessageKind;
 using Files = std::map<std::string, std::string>;  // relative path -> bytes
 
 // A plain std::filesystem copier that counts what it copies and fails on demand: every copy, or
-// only the copy numbered `failingCopy` (from 1). A copy that fails has copied what it could.
+// only the copy numbered `failingCopy` (from 1). A copy that fails has copied what it could. One
+// that reports success may still have spoilt the copy numbered `damagedCopy` with `damage`.
 class TestCopier : public services::FolderCopier {
  public:
   services::CopyResult copyTo(const fs::path& source, const fs::path& target,
@@ -36,11 +40,14 @@ class TestCopier : public services::FolderCopier {
     if (progress) progress({1, 1, 1, 1});
     if (!failure.empty() && (failingCopy == 0 || failingCopy == copies)) return {false, failure};
     if (error) return {false, error.message()};
+    if (damage && damagedCopy == copies) damage(target);
     return result;
   }
   int copies = 0;
   std::string failure;
   int failingCopy = 0;
+  std::function<void(const fs::path& target)> damage;
+  int damagedCopy = 0;
 };
 
 Files files(const fs::path& root) {
@@ -112,7 +119,8 @@ TEST_F(BackupRestore, AFirstBackupLandsUnderTheDataDirectorysNameWithoutAQuestio
       (std::vector<Message>{{MessageKind::Information, done + (saveDir() / "VRK DATA FILES").string()}}));
   EXPECT_EQ(files(saveDir() / "VRK DATA FILES"), kData);
   EXPECT_EQ(backupSetting(), saveDir().string());
-  EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyHalfDone, kCopyDone}));
+  // The copy, then the check of each of its two files, then done.
+  EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyHalfDone, kCopyHalfDone, kCopyHalfDone, kCopyDone}));
 }
 
 TEST_F(BackupRestore, AnEarlierBackupIsMergedIntoOnlyAfterYes) {
@@ -208,7 +216,9 @@ TEST_F(BackupRestore, AFailedCopyIsReportedAndKeepsTheDialogOpen) {
   const Case cases[] = {
       {true, 1, kBackupFailed, {kCopyStarted, kCopyHalfDone}},
       {false, 1, kDataFilesNotKept, {kCopyStarted, kCopyStarted}},
-      {false, 2, kRestoreFailed, {kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted, kCopyHalfDone}},
+      // The kept copy: its start, its copy, the check of its two files and its end, all kCopyStarted.
+      {false, 2, kRestoreFailed, {kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted,
+                                  kCopyStarted, kCopyHalfDone}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.heading);
@@ -232,6 +242,12 @@ Files everything(const fs::path& root) {
   return found;
 }
 
+int fileCount(const Files& found) {
+  return static_cast<int>(std::count_if(found.begin(), found.end(), [](const auto& entry) {
+    return entry.second != "(folder)";
+  }));
+}
+
 TEST_F(BackupRestore, RestoreFirstKeepsTheDataDirectoryByteForByteUnderANameOfItsOwn) {
   put(data(), {{"072001/.vrk-folder-stamp", std::string("\0\x01\xff\r\n\x7f\x80\0", 8)},
                {"072001/ClientData.Dat", std::string(3000, '\xa7') + std::string("\0\r\n", 3)},
@@ -252,9 +268,11 @@ TEST_F(BackupRestore, RestoreFirstKeepsTheDataDirectoryByteForByteUnderANameOfIt
                                          (saveDir() / "VRK DATA FILES").string() +
                                          "\r\nTHE DATA FILES AS THEY WERE ARE KEPT IN\r\n" +
                                          kept(suffix).string()}}));
-    // The kept copy's steps never reach kCopyDone: only the restore's own copy ends the progress.
-    EXPECT_EQ(steps, (std::vector<int>{kCopyStarted, kCopyStarted, kCopyStarted, kCopyStarted, kCopyHalfDone,
-                                       kCopyDone}));
+    // The kept copy's steps never reach kCopyDone: only the restore's own copy, checked, ends the
+    // progress. Each check takes a step per file.
+    std::vector<int> expected(3 + fileCount(before.back()), kCopyStarted);
+    expected.insert(expected.end(), {kCopyStarted, kCopyHalfDone, kCopyHalfDone, kCopyHalfDone, kCopyDone});
+    EXPECT_EQ(steps, expected);
   }
   for (std::size_t k = 0; k < before.size(); ++k)
     EXPECT_EQ(everything(kept(suffixes[k])), before[k]) << suffixes[k];  // none overwritten by the next
@@ -275,6 +293,73 @@ TEST_F(BackupRestore, AFailedSafetyCopyLeavesTheDataDirectoryAndNoPartialCopy) {
   EXPECT_EQ(copier.copies, 1);
   EXPECT_EQ(everything(data()), untouched);
   EXPECT_FALSE(fs::exists(kept()));  // the copier had copied some of it
+}
+
+TEST_F(BackupRestore, ACopyNotEqualToItsOriginalIsReportedNamingTheFile) {
+  const auto flipByte = [](const std::string& name) {
+    return [name](const fs::path& target) {
+      std::string bytes = test::readFile(target / name);
+      bytes[1] = static_cast<char>(bytes[1] ^ 0x20);
+      test::writeFile(target / name, bytes);
+    };
+  };
+  const auto drop = [](const std::string& name) {
+    return [name](const fs::path& target) { fs::remove(target / name); };
+  };
+  const std::string keptIn = "\r\nTHE DATA FILES AS THEY WERE ARE KEPT IN\r\n" + kept().string();
+  struct Case {
+    const char* what;
+    bool backup;
+    int damagedCopy;  // a restore first keeps a copy of the data directory, then copies the backup
+    std::function<void(const fs::path&)> damage;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"backup, a byte flipped", true, 1, flipByte("082001/Dimensions.Dat"),
+       "THE BACKUP COPY OF 082001/Dimensions.Dat DIFFERS FROM THE ORIGINAL\r\nTHE BACKUP IS NOT COMPLETE"},
+      {"backup, a file dropped", true, 1, drop("072001/ClientCodes.Dat"),
+       "THE BACKUP COPY OF 072001/ClientCodes.Dat DIFFERS FROM THE ORIGINAL\r\nTHE BACKUP IS NOT COMPLETE"},
+      {"restore, a byte flipped", false, 2, flipByte("062001/Old.Dat"),
+       "THE RESTORED COPY OF 062001/Old.Dat DIFFERS FROM THE BACKUP\r\nTHE DATA FILES WERE NOT RESTORED" +
+           keptIn},
+      {"restore, a file dropped", false, 2, drop("072001/ClientCodes.Dat"),
+       "THE RESTORED COPY OF 072001/ClientCodes.Dat DIFFERS FROM THE BACKUP\r\nTHE DATA FILES WERE NOT RESTORED" +
+           keptIn},
+      {"restore, the kept copy spoilt", false, 1, flipByte("072001/ClientCodes.Dat"),
+       "THE DATA FILES COULD NOT BE SAVED BEFORE THE RESTORE\r\n"
+       "THE KEPT COPY OF 072001/ClientCodes.Dat DIFFERS FROM THE ORIGINAL"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(saveDir());
+    fs::remove_all(kept());
+    fs::create_directories(saveDir());
+    if (!c.backup) put(saveDir() / "VRK DATA FILES", kEarlier);
+    fs::remove_all(data());
+    put(data(), kData);
+    copier.copies = 0;
+    copier.damage = c.damage;
+    copier.damagedCopy = c.damagedCopy;
+    const auto outcome = c.backup ? save(saveDir()) : restore(saveDir() / "VRK DATA FILES");
+    EXPECT_EQ(outcome.closing, Closing::Stay);
+    EXPECT_EQ(outcome.messages, (std::vector<Message>{{MessageKind::Error, c.message}}));
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), kCopyDone), 0);
+    EXPECT_EQ(copier.copies, c.damagedCopy);
+    if (!c.backup) {
+      EXPECT_EQ(fs::exists(kept()), c.damagedCopy == 2);  // a spoilt kept copy is removed
+    }
+  }
+  // Undamaged, the same copy ends as it always did.
+  copier.damage = nullptr;
+  fs::remove_all(saveDir());
+  fs::create_directories(saveDir());
+  fs::remove_all(data());
+  put(data(), kData);
+  const auto outcome = save(saveDir());
+  ASSERT_EQ(outcome.messages.size(), 1u);
+  EXPECT_EQ(outcome.messages[0].text,
+            "THE BACKUP IS COMPLETE\r\n2 FILES IN 2 FOLDERS WERE COPIED TO\r\n" +
+                (saveDir() / "VRK DATA FILES").string());
 }
 
 TEST_F(BackupRestore, RestoreIntoADataDirectoryNotThereYetKeepsNothing) {

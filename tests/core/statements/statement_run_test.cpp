@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/clients/client_record.h"
+#include "core/closing/period_seal.h"
 #include "core/document/document.h"
 #include "core/matters/matter_record.h"
+#include "core/statements/final_archive.h"
 #include "core/statements/run_records.h"
 #include "core/store/catalogue.h"
 #include "core/store/counts.h"
@@ -198,6 +200,25 @@ TEST_F(StatementRunTest, MatterTotalsAccumulateInTheNextPeriodOnly) {
   EXPECT_GT(changed, 0);
 }
 
+// Each final run keeps what it printed of its group in the folder; the run that makes every group
+// final seals the period, and the seal holds for the folder it leaves.
+TEST_F(StatementRunTest, FinalRunsArchiveWhatTheyPrintAndTheLastOneSealsThePeriod) {
+  RunOptions archiving = options();
+  archiving.archive = [](const document::Document& printed) { return document::toPlainText(printed); };
+  const auto archived = [&](const char* group) { return test::readFile(folder / archiveName(group)); };
+
+  const auto groupA = runGroup(folder, "A", true, settings, archiving);
+  EXPECT_EQ(archived("A"), document::toPlainText(groupA.document));
+  EXPECT_FALSE(closing::checkSeal(folder).has_value());
+  runGroup(folder, "A", false, settings, archiving);  // drafts keep nothing
+  const auto groupB = runGroup(folder, "B", true, settings, archiving);
+  EXPECT_EQ(archived("B"), document::toPlainText(groupB.document));
+  EXPECT_EQ(archivedGroups(folder), (std::vector<std::string>{"A", "B"}));
+  const auto problems = closing::checkSeal(folder);
+  ASSERT_TRUE(problems.has_value());
+  EXPECT_TRUE(problems->empty());
+}
+
 // Every interruption of a final run reopens as the state before the run or after it, in both folders.
 TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBothFolders) {
   struct Crash {};
@@ -218,11 +239,14 @@ TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBoth
   RunOptions counting = options();
   counting.faultHook = [&](const std::string&) { ++points; };
   counting.ledesFolder = ledes.path();
+  const auto archive = [](const document::Document& printed) { return document::toPlainText(printed); };
+  counting.archive = archive;
   const auto saved = runGroup(folder, "A", true, settings, counting);
   const auto afterCurrent = state(folder);
   const auto afterNext = state(next());
   ASSERT_GT(points, 10);
   ASSERT_EQ(saved.ledesFiles.size(), 2U);
+  ASSERT_EQ(afterCurrent.count(archiveName("A")), 1U);
   EXPECT_EQ(ledesFiles(), 2);
   std::filesystem::remove_all(ledes.path());
   std::filesystem::create_directory(ledes.path());
@@ -238,6 +262,8 @@ TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBoth
       if (++seen == crashAt) throw Crash{};
     };
     crashing.ledesFolder = ledes.path();
+    crashing.archive = archive;
+    settings.writeString(services::kNextInvoiceNumber, "1001");  // the archive prints the numbers
     EXPECT_THROW(runGroup(folder, "A", true, settings, crashing), Crash);
     EXPECT_EQ(ledesFiles(), 0);
     // Open the next folder first on odd points, the current one first on even ones.
@@ -249,6 +275,7 @@ TEST_F(StatementRunTest, AFinalRunInterruptedAtAnyWritePointIsAllOrNothingInBoth
     const bool before = nowCurrent == beforeCurrent && nowNext.empty();
     const bool after = nowCurrent == afterCurrent && nowNext == afterNext;
     EXPECT_TRUE(before || after);
+    EXPECT_EQ(nowCurrent.count(archiveName("A")), after ? 1U : 0U);
   }
 }
 
