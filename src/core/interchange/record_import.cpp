@@ -146,12 +146,13 @@ struct Checked {
 Checked checkRows(const std::filesystem::path& folder, ImportKind kind, const Rows& rows,
                   std::vector<std::string>& problems) {
   Checked checked;
-  std::optional<records::AddTimeRecord> time;
-  std::optional<records::AddCostCreditRecord> costs;
-  std::vector<std::string> clientCodes;
-  if (kind == ImportKind::Time) time.emplace(folder);
-  if (kind == ImportKind::CostCredit) costs.emplace(folder);
-  if (kind == ImportKind::Payment) clientCodes = records::loadClientCodes(folder);
+  matters::MatterLists lists;  // time and cost/credit rows
+  std::vector<std::string> clientCodes;  // payment rows
+  if (kind == ImportKind::Payment) {
+    clientCodes = records::loadClientCodes(folder);
+  } else {
+    lists = matters::loadMatterLists(folder);
+  }
   for (std::size_t row = 0; row < rows.size(); ++row) {
     std::string problem;
     dialog::Outcome outcome;
@@ -162,7 +163,7 @@ Checked checkRows(const std::filesystem::path& folder, ImportKind kind, const Ro
                                rows.get(row, "rate").empty() ? "$" : rows.get(row, "rate"), {}};
       if (description<records::kTimeDescriptionLines>(rows, row, boxes.description, problem)) {
         const auto entry =
-            records::checkTimeEntry(boxes, time->lists(), records::Entry::Add, nullptr, records::message::kRate, outcome);
+            records::checkTimeEntry(boxes, lists, records::Entry::Add, nullptr, records::message::kRate, outcome);
         if (entry)
           checked.records.push_back({records::toKey(entry->key), records::encodeTimeRecord(entry->record)});
       }
@@ -174,7 +175,7 @@ Checked checkRows(const std::filesystem::path& folder, ImportKind kind, const Ro
       if (!kindText.empty() && kindText != "cost" && kindText != "credit") {
         problem = "the kind \"" + rows.get(row, "kind") + "\" is neither cost nor credit";
       } else if (description<records::kCostCreditDescriptionLines>(rows, row, boxes.description, problem)) {
-        const auto entry = records::checkCostCreditEntry(boxes, costs->lists(), records::Entry::Add, nullptr, outcome);
+        const auto entry = records::checkCostCreditEntry(boxes, lists, records::Entry::Add, nullptr, outcome);
         if (entry)
           checked.records.push_back({records::toKey(entry->key), records::encodeCostCreditRecord(entry->record)});
       }

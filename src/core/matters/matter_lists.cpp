@@ -27,6 +27,11 @@ std::vector<std::string> MatterLists::numbersOf(const std::string& client) const
   return numbers;
 }
 
+MatterLists loadMatterLists(const std::filesystem::path& folder) {
+  store::Transaction tx(folder);
+  return loadMatterLists(tx);
+}
+
 MatterLists loadMatterLists(store::Transaction& tx) {
   MatterLists lists;
   if (tx.exists(store::files::kClientCodes)) {

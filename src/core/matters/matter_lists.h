@@ -1,6 +1,8 @@
 // What the matter dialogs load on opening: client codes, attorneys, schedule count, matter keys.
 #pragma once
 
+#include <filesystem>
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -31,6 +33,8 @@ struct MatterLists {
 };
 
 MatterLists loadMatterLists(store::Transaction& tx);
+// The same through a transaction of its own on the billing period's folder.
+MatterLists loadMatterLists(const std::filesystem::path& folder);
 
 store::Key matterKey(const MatterKey& key);
 MatterKey matterKeyAt(const store::RecordTable& matters, std::size_t position);

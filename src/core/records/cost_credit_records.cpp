@@ -9,15 +9,6 @@
 #include "core/store/tables.h"
 
 namespace vrk::records {
-namespace {
-
-matters::MatterLists loadLists(const std::filesystem::path& folder) {
-  store::Transaction tx(folder);
-  return matters::loadMatterLists(tx);
-}
-
-}  // namespace
-
 std::optional<CostCreditEntry> checkCostCreditEntry(const CostCreditBoxes& boxes, const matters::MatterLists& lists,
                                                     Entry entry, const std::string* formerClient,
                                                     dialog::Outcome& outcome) {
@@ -75,7 +66,7 @@ CostCreditBoxes shownCostCreditBoxes(const RecordKey& key, const CostCreditRecor
 }
 
 AddCostCreditRecord::AddCostCreditRecord(std::filesystem::path folder)
-    : folder_(std::move(folder)), lists_(loadLists(folder_)) {}
+    : folder_(std::move(folder)), lists_(matters::loadMatterLists(folder_)) {}
 
 dialog::Outcome AddCostCreditRecord::save(const CostCreditBoxes& boxes, store::CalendarDate& lastEntryDate) {
   dialog::Outcome outcome;
@@ -92,7 +83,7 @@ dialog::Outcome AddCostCreditRecord::save(const CostCreditBoxes& boxes, store::C
 
 ChangeCostCreditRecord::ChangeCostCreditRecord(std::filesystem::path folder)
     : folder_(folder),
-      lists_(loadLists(folder)),
+      lists_(matters::loadMatterLists(folder)),
       selection_(std::move(folder), RecordKind::CostCredit, Wording::Capitals) {}
 
 CostCreditBoxes ChangeCostCreditRecord::shownBoxes() const {

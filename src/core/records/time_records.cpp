@@ -9,15 +9,6 @@
 #include "core/store/tables.h"
 
 namespace vrk::records {
-namespace {
-
-matters::MatterLists loadLists(const std::filesystem::path& folder) {
-  store::Transaction tx(folder);
-  return matters::loadMatterLists(tx);
-}
-
-}  // namespace
-
 std::optional<TimeEntry> checkTimeEntry(const TimeBoxes& boxes, const matters::MatterLists& lists, Entry entry,
                                         const std::string* formerClient, const std::string& rateMessage,
                                         dialog::Outcome& outcome) {
@@ -90,7 +81,7 @@ TimeBoxes shownTimeBoxes(const RecordKey& key, const TimeRecord& record) {
   return boxes;
 }
 
-AddTimeRecord::AddTimeRecord(std::filesystem::path folder) : folder_(std::move(folder)), lists_(loadLists(folder_)) {}
+AddTimeRecord::AddTimeRecord(std::filesystem::path folder) : folder_(std::move(folder)), lists_(matters::loadMatterLists(folder_)) {}
 
 dialog::Outcome AddTimeRecord::save(const TimeBoxes& boxes, store::CalendarDate& lastEntryDate) {
   dialog::Outcome outcome;
@@ -106,7 +97,7 @@ dialog::Outcome AddTimeRecord::save(const TimeBoxes& boxes, store::CalendarDate&
 }
 
 ChangeTimeRecord::ChangeTimeRecord(std::filesystem::path folder)
-    : folder_(folder), lists_(loadLists(folder)), selection_(std::move(folder), RecordKind::Time, Wording::Capitals) {}
+    : folder_(folder), lists_(matters::loadMatterLists(folder)), selection_(std::move(folder), RecordKind::Time, Wording::Capitals) {}
 
 TimeBoxes ChangeTimeRecord::shownBoxes() const {
   const auto& selected = *selection_.selected();

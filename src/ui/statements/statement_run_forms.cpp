@@ -111,7 +111,7 @@ StatementRunForm::StatementRunForm(AppServices& services, QWidget* parent, const
   if (text_) layout->addWidget(text_, 1);
   auto* buttons = printCancelRow(this, [this] { print(); });
   if (parts_.display) {
-    auto* saveLedes = namedButton(QStringLiteral("Save As LEDES..."), QStringLiteral("SaveAsLedesButton"), this);
+    auto* saveLedes = namedButton(QStringLiteral("Save As &LEDES..."), QStringLiteral("SaveAsLedesButton"), this);
     connect(saveLedes, &QPushButton::clicked, this, [this] { saveAsLedes(); });
     buttons->insertWidget(1, saveLedes);  // beside Print
     chooseLedesFile_ = [this](const QString& suggested) {
