@@ -130,7 +130,11 @@ class Run {
     if (final_) {
       stageActivityFiles(tx_, source_->attorneys().initials, next_->earlierInitials(), activity);
       stageFinishedGroup(tx_, group);
-      if (options_.archive) tx_.writeWhole(archiveName(group), options_.archive(archived_));
+      if (options_.archive) {
+        // The group's last page ends the file: no form feed after it, as at the end of a printout.
+        if (!archived_.lines.empty()) archived_.lines.back().formFeed = false;
+        tx_.writeWhole(archiveName(group), options_.archive(archived_));
+      }
       archived_ = {};
     }
   }
