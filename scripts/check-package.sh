@@ -14,7 +14,10 @@ bin="$root/usr/bin"
 share="$root/usr/share"
 
 echo "-- programs"
-"$bin/vrk-batch" help | grep -q '^actions (do):'
+# Whole outputs are read before they are searched: grep -q stops reading at its first match, and
+# the program still writing would end by SIGPIPE, failing the pipeline.
+help="$("$bin/vrk-batch" help)"
+grep -q '^actions (do):' <<<"$help"
 "$bin/vrk" --version | grep -qx "vrk $(sed -n 's/^project(vrk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 # The desktop program starts offscreen (first run: the opening window) and keeps running until
 # it is stopped; a crash or a refusal to start ends it sooner.
@@ -32,7 +35,8 @@ echo "-- manual pages"
 for page in vrk vrk-batch; do
   warnings="$(LC_ALL=C.UTF-8 MANWIDTH=100 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
   [ -z "$warnings" ] || { echo "$page.1: $warnings" >&2; exit 1; }
-  LC_ALL=C.UTF-8 man -l "$share/man/man1/$page.1.gz" | grep -q .
+  shown="$(LC_ALL=C.UTF-8 man -l "$share/man/man1/$page.1.gz")"
+  [ -n "$shown" ]
 done
 
 echo "-- lintian"
