@@ -15,6 +15,7 @@
 #include "core/statements/statement_computation.h"
 #include "core/statements/statement_run.h"
 #include "core/store/billing_period.h"
+#include "core/store/outside_files.h"
 #include "core/store/tables.h"
 #include "core/store/transaction.h"
 
@@ -165,6 +166,13 @@ std::optional<LedesFile> clientLedes(const std::filesystem::path& folder, const 
     outcome.error(statements::kRunNoClientData);
   }
   return std::nullopt;
+}
+
+dialog::Outcome saveLedesFile(const LedesFile& ledes, const std::filesystem::path& file) {
+  store::writeFileWhole(file, ledes.text);
+  dialog::Outcome outcome;
+  outcome.information(kLedesSaved);
+  return outcome;
 }
 
 std::string ledesFileName(int invoiceNumber, const std::string& client) {

@@ -52,6 +52,8 @@ LedesFile ledesInvoices(const std::filesystem::path& folder, const LedesRequest&
 inline constexpr const char* kLedesSaved = "THE LEDES FILE WAS SAVED";
 std::optional<LedesFile> clientLedes(const std::filesystem::path& folder, const LedesRequest& request,
                                      dialog::Outcome& outcome);
+// Then the file chosen: written whole, "THE LEDES FILE WAS SAVED"; StoreError naming it when it cannot be.
+dialog::Outcome saveLedesFile(const LedesFile& ledes, const std::filesystem::path& file);
 
 // The name a final run gives the LEDES file of a client's statement: "<invoice number>-<client>.txt".
 std::string ledesFileName(int invoiceNumber, const std::string& client);

@@ -15,9 +15,9 @@ constexpr std::uint64_t kMostArchiveBytes = 1ULL << 30;
 
 }  // namespace
 
-std::string archiveName(const std::string& group) {
-  return std::string(kPrefix) + group + std::string(kSuffix);
-}
+std::string archiveTitle(const std::string& group) { return std::string(kPrefix) + group; }
+
+std::string archiveName(const std::string& group) { return archiveTitle(group) + std::string(kSuffix); }
 
 std::optional<std::string> archivedGroup(const std::string& fileName) {
   if (fileName.size() <= kPrefix.size() + kSuffix.size() || fileName.rfind(kPrefix, 0) != 0 ||

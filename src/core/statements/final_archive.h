@@ -14,7 +14,9 @@ inline constexpr const char* kNoArchivedRuns = "NO FINAL STATEMENTS ARE KEPT\r\n
 inline constexpr const char* kGroupNotArchived =
     "THE FINAL STATEMENTS OF THIS CLIENT GROUP\r\nARE NOT KEPT FOR THIS BILLING PERIOD";
 
-// "Final Statements Group A.pdf".
+// "Final Statements Group A": how the archive is listed and titled.
+std::string archiveTitle(const std::string& group);
+// "Final Statements Group A.pdf": its file.
 std::string archiveName(const std::string& group);
 // The group an archive's file name is of; nothing for any other name.
 std::optional<std::string> archivedGroup(const std::string& fileName);

@@ -53,8 +53,7 @@ bool TReprintFinalStatementsForm::reload() {
   runs_->clear();
   if (!load([this] {
         for (const auto& group : statements::archivedGroups(folder())) {
-          const std::string name = statements::archiveName(group);
-          auto* item = new QListWidgetItem(platform::fromStored(name.substr(0, name.size() - 4)), runs_);
+          auto* item = new QListWidgetItem(platform::fromStored(statements::archiveTitle(group)), runs_);
           item->setData(kGroupRole, platform::fromStored(group));
         }
       }))

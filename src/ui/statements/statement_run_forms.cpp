@@ -18,7 +18,6 @@
 #include <optional>
 
 #include "core/interchange/ledes_export.h"
-#include "core/store/outside_files.h"
 #include "platform/document_printer.h"
 #include "platform/document_view.h"
 #include "platform/text_codec.h"
@@ -161,12 +160,7 @@ void StatementRunForm::saveAsLedes() {
   if (!file) return;
   const QString chosen = chooseLedesFile_(QString::fromStdString(request.client) + QStringLiteral("-DRAFT.txt"));
   if (chosen.isEmpty()) return;
-  act([&] {
-    store::writeFileWhole(platform::toPath(chosen), file->text);
-    dialog::Outcome outcome;
-    outcome.information(interchange::kLedesSaved);
-    return outcome;
-  });
+  act([&] { return interchange::saveLedesFile(*file, platform::toPath(chosen)); });
 }
 
 bool StatementRunForm::reload() {
